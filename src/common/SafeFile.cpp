@@ -1,0 +1,35 @@
+#include "common/SafeFile.h"
+
+#include "common/IoError.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace horavine {
+
+void WriteFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw IoError(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        throw IoError(QStringLiteral("Cannot write \"%1\": %2").arg(path, reason));
+    }
+    if (!file.commit())
+        throw IoError(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
+}
+
+QByteArray ReadFileBytes(const QString& path, qint64 maxBytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw IoError(QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
+    QByteArray bytes = maxBytes < 0 ? file.readAll() : file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError)
+        throw IoError(QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
+    return bytes;
+}
+
+} // namespace horavine

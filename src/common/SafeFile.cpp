@@ -10,7 +10,9 @@ namespace horavine {
 void WriteFileAtomically(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write that fails only at the final flush goes unnoticed by
+    // QSaveFile::commit (Qt 6.4), which would then rename a short file over the good one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw IoError(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();

@@ -27,15 +27,17 @@ struct ShortString
     QByteArray bytes() const { return QByteArray(chars, storedLength()); }
     QString text() const { return DecodeRecordText(chars, storedLength()); }
 
-    // Writes the length and the characters; the bytes behind the new length are left as they were.
+    // Writes the length and the characters and clears the bytes behind them, so that a field
+    // rewritten to the same text (a texture name expanded on loading and shortened on saving)
+    // comes back as the same bytes.
     void setText(const QString& text) { setBytes(EncodeRecordText(text, capacity)); }
 
     void setBytes(const QByteArray& raw)
     {
         const int n = raw.size() < capacity ? int(raw.size()) : capacity;
         length = static_cast<std::uint8_t>(n);
-        for (int i = 0; i < n; ++i)
-            chars[i] = raw[i];
+        for (int i = 0; i < capacity; ++i)
+            chars[i] = i < n ? raw[i] : '\0';
     }
 
     int storedLength() const { return length < capacity ? length : capacity; }

@@ -69,6 +69,7 @@ void setText(TClockSkin& skin, const SkinField& f, const QString& value)
     const QByteArray bytes = EncodeRecordText(value, f.capacity);
     unsigned char* p = at(skin, f);
     p[0] = static_cast<unsigned char>(bytes.size());
+    std::memset(p + 1, 0, static_cast<std::size_t>(f.capacity));
     std::memcpy(p + 1, bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 

@@ -54,10 +54,10 @@ TEST(ShortString, DamagedLengthIsReadAsTheCapacity)
     EXPECT_EQ(s.text(), QStringLiteral("abcdefghijkl"));
 }
 
-TEST(ShortString, SettingTextLeavesTheBytesBehindTheLength)
+TEST(ShortString, SettingTextClearsTheBytesBehindTheLength)
 {
     ShortString<12> s = shortString(QByteArray("abcdefghijkl"), 12);
     s.setText(QStringLiteral("xy"));
     EXPECT_EQ(s.text(), QStringLiteral("xy"));
-    EXPECT_EQ(QByteArray(s.chars, 12), QByteArray("xycdefghijkl"));
+    EXPECT_EQ(QByteArray(s.chars, 12), QByteArray("xy").leftJustified(12, '\0'));
 }

@@ -40,6 +40,9 @@ DateParts civilFromDays(int64_t z)
 
 int DayOf(TDateTime moment)
 {
+    // Damaged files can hold any double; a cast of one beyond int's range would be undefined.
+    if (!(std::fabs(moment) < 2.0e9))
+        return 0;
     return static_cast<int>(std::trunc(moment));
 }
 

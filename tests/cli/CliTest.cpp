@@ -17,14 +17,14 @@ using namespace horavine::test;
 
 namespace {
 
-struct Run
+struct CliRun
 {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
-Run cli(const QStringList& args)
+CliRun cli(const QStringList& args)
 {
     QProcess p;
     p.start(QStringLiteral(HORAVINE_CLI_PATH), args);
@@ -65,11 +65,11 @@ protected:
 
 TEST_F(Cli, NewSkinShowsEveryFieldAsJson)
 {
-    const Run made = cli({"skin", "new", path("a.clk"), "ClockSize=300", "SecColor=#00ff80", "DigFont=Liberation Sans"});
+    const CliRun made = cli({"skin", "new", path("a.clk"), "ClockSize=300", "SecColor=#00ff80", "DigFont=Liberation Sans"});
     ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
     EXPECT_EQ(readAll(path("a.clk")).size(), 444);
 
-    const Run shown = cli({"skin", "show", path("a.clk")});
+    const CliRun shown = cli({"skin", "show", path("a.clk")});
     ASSERT_EQ(shown.exitCode, 0);
     const QJsonObject o = QJsonDocument::fromJson(shown.out.toUtf8()).object();
     EXPECT_EQ(o.size(), 25);
@@ -92,7 +92,7 @@ TEST_F(Cli, SetChangesOnlyTheNamedFields)
         b = static_cast<char>(QRandomGenerator::global()->bounded(256));
     writeAll(path("r.clk"), original);
 
-    const Run r = cli({"skin", "set", path("r.clk"), "ClockSize=250", "Rounded=1", "-o", path("out.clk")});
+    const CliRun r = cli({"skin", "set", path("r.clk"), "ClockSize=250", "Rounded=1", "-o", path("out.clk")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QByteArray changed = readAll(path("out.clk"));
     ASSERT_EQ(changed.size(), 444);
@@ -136,7 +136,7 @@ TEST_F(Cli, ErrorsNameTheProblemAndExitWithOneOrTwo)
         {{"alarms", "due", path("none.cfg"), "--at", "2026-12-09T07:30:04", "--bogus"}, 2, "--bogus"},
     };
     for (const Row& row : rows) {
-        const Run r = cli(row.args);
+        const CliRun r = cli(row.args);
         SCOPED_TRACE(row.args.join(' ').toStdString());
         EXPECT_EQ(r.exitCode, row.exitCode);
         EXPECT_TRUE(r.err.startsWith("horavine-cli: ")) << r.err.toStdString();
@@ -162,12 +162,12 @@ TEST_F(Cli, AlarmListShowsTheEditorsColumns)
     writeAll(path("Alarms.cfg"), alarmFile(alarms));
 
     // Wednesday 9 December 2026, 08:00: the weekly Monday alarm next rings on 14 December.
-    const Run ampm = cli({"alarms", "list", path("Alarms.cfg"), "--now", "2026-12-09T08:00:00", "--locale", "en_US"});
+    const CliRun ampm = cli({"alarms", "list", path("Alarms.cfg"), "--now", "2026-12-09T08:00:00", "--locale", "en_US"});
     ASSERT_EQ(ampm.exitCode, 0) << ampm.err.toStdString();
     EXPECT_EQ(ampm.out, "0\t1\tGym\tWeekly\t7: 05 pm\t14 Dec 2026\n"
                         "1\t1\tPassed today\tOnce\t7: 30 am\t<Expired>\n"
                         "2\t0\t\t\t12: 00 am\t<Expired>\n");
-    const Run h24 = cli({"alarms", "list", path("Alarms.cfg"), "--now", "2026-12-09T07:00:00", "--24", "--locale",
+    const CliRun h24 = cli({"alarms", "list", path("Alarms.cfg"), "--now", "2026-12-09T07:00:00", "--24", "--locale",
                          "en_US"});
     EXPECT_EQ(h24.out, "0\t1\tGym\tWeekly\t19: 05\t14 Dec 2026\n"
                        "1\t1\tPassed today\tOnce\t7: 30\t9 Dec 2026\n"
@@ -192,11 +192,11 @@ TEST_F(Cli, AlarmDueFollowsTheRingTest)
         {{"--at", "2026-12-09T09:00:00", "--only", "5"}, "-1\n"},
     };
     for (const Row& row : rows) {
-        const Run r = cli(QStringList{"alarms", "due", path("Alarms.cfg")} + row.extra);
+        const CliRun r = cli(QStringList{"alarms", "due", path("Alarms.cfg")} + row.extra);
         EXPECT_EQ(r.out, row.out) << row.extra.join(' ').toStdString() << r.err.toStdString();
     }
 
-    const Run shown = cli({"alarms", "show", path("Alarms.cfg")});
+    const CliRun shown = cli({"alarms", "show", path("Alarms.cfg")});
     const QJsonArray a = QJsonDocument::fromJson(shown.out.toUtf8()).array();
     ASSERT_EQ(a.size(), 2);
     EXPECT_EQ(a[1].toObject()["Kind"].toInt(), 1);
@@ -220,7 +220,7 @@ TEST_F(Cli, FormatAppliesThePattern)
         {"hh:nn:ss.zzz", "2026-12-09T07:05:00.25", "07:05:00.250\n"},
     };
     for (const Row& row : rows) {
-        const Run r = cli({"format", row.pattern, "--at", row.at, "--locale", "en_US"});
+        const CliRun r = cli({"format", row.pattern, "--at", row.at, "--locale", "en_US"});
         EXPECT_EQ(r.out, row.out) << row.pattern << r.err.toStdString();
     }
     EXPECT_EQ(cli({"--help"}).exitCode, 0);

@@ -7,12 +7,12 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
+#include "support/FileSizeLimit.h"
+
 #include <gtest/gtest.h>
 #include <limits>
 #include <map>
 #include <random>
-#include <sys/resource.h>
 
 using namespace horavine;
 using namespace horavine::test;
@@ -92,31 +92,6 @@ protected:
     QString m_path;
 };
 
-// Lowers the largest file this process may write; writes beyond it fail with EFBIG instead of
-// killing the process. Restored when the test ends.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_active = false;
-};
 
 } // namespace
 
@@ -256,7 +231,7 @@ TEST_F(AlarmFileTest, FailedSaveLeavesThePreviousFileByteForByte)
     LoadAlarms(list, m_path);
     list.push_back(MakeAlarm(akDaily, AtTime(6, 0))); // 3 records: 2016 bytes
     {
-        const FileSizeLimit limit(1000);
+        const test::FileSizeLimit limit(1000);
         ASSERT_TRUE(limit.active());
         EXPECT_THROW(SaveAlarms(list, m_path), IoError);
     }

@@ -17,19 +17,21 @@ public:
         m_oldHandler = std::signal(SIGXFSZ, SIG_IGN); // fail the write instead of killing the process
         rlimit limit = m_old;
         limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
+        m_active = setrlimit(RLIMIT_FSIZE, &limit) == 0;
     }
     ~FileSizeLimit()
     {
         setrlimit(RLIMIT_FSIZE, &m_old);
         std::signal(SIGXFSZ, m_oldHandler);
     }
+    bool active() const { return m_active; }
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = nullptr;
+    bool m_active = false;
 };
 
 } // namespace horavine::test

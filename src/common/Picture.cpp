@@ -1,0 +1,91 @@
+#include "common/Picture.h"
+
+#include "common/FilePaths.h"
+#include "common/PictureCodecs.h"
+#include "common/SafeFile.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <climits>
+
+namespace horavine {
+
+void ThrowLoadError(const QString& path, const QString& what)
+{
+    throw PictureError(QStringLiteral("Cannot load picture \"%1\": %2").arg(path, what));
+}
+
+void CheckPictureSize(const QString& path, qint64 width, qint64 height)
+{
+    if (width <= 0 || height <= 0)
+        ThrowLoadError(path, QStringLiteral("the picture has no pixels (%1 × %2)").arg(width).arg(height));
+    const qint64 limitBytes = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    // Without a limit from Qt, QImage's own ceiling still applies.
+    const qint64 maxBytes = limitBytes > 0 ? limitBytes : qint64(INT_MAX);
+    if (width > maxBytes / 4 / height) {
+        ThrowLoadError(path, QStringLiteral("the picture is too large (%1 × %2 pixels)").arg(width).arg(height));
+    }
+}
+
+QImage AllocatePicture(const QString& path, int width, int height, QImage::Format format)
+{
+    QImage image(width, height, format);
+    if (image.isNull())
+        ThrowLoadError(path, QStringLiteral("not enough memory for %1 × %2 pixels").arg(width).arg(height));
+    return image;
+}
+
+QImage LoadPicture(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        ThrowLoadError(path, QStringLiteral("the file does not exist"));
+    if (!info.isFile())
+        ThrowLoadError(path, QStringLiteral("not a file"));
+
+    // The extension decides, as it does for the picture dialogs: a file whose content does not match is an error.
+    const QString ext = ExtractFileExt(path).mid(1).toLower();
+    const bool isJpeg = ext == u"jpg" || ext == u"jpeg" || ext == u"jpe" || ext == u"jfif";
+    const bool isGif = ext == u"gif";
+    const QByteArray qtFormat = ext.toLatin1();
+    if (!isJpeg && !isGif && (ext.isEmpty() || !QImageReader::supportedImageFormats().contains(qtFormat))) {
+        ThrowLoadError(path,
+                       ext.isEmpty() ? QStringLiteral("unsupported picture format (the file name has no extension)")
+                                     : QStringLiteral("unsupported picture format \".%1\"").arg(ext));
+    }
+
+    QByteArray bytes;
+    try {
+        bytes = ReadFileBytes(path);
+    } catch (const IoError& e) {
+        throw PictureError(e.message());
+    }
+    if (bytes.isEmpty())
+        ThrowLoadError(path, QStringLiteral("the file is empty"));
+
+    if (isJpeg)
+        return DecodeJpeg(bytes, path);
+    if (isGif)
+        return DecodeGif(bytes, path);
+    return DecodeWithQt(bytes, qtFormat, path);
+}
+
+QByteArray EncodeJpeg(const QImage& image, int quality)
+{
+    QByteArray out;
+    const QString error = EncodeJpegInto(image, quality, out);
+    if (!error.isEmpty())
+        throw PictureError(QStringLiteral("Cannot encode a JPEG picture: %1").arg(error));
+    return out;
+}
+
+void SaveJpeg(const QImage& image, const QString& path, int quality)
+{
+    QByteArray out;
+    const QString error = EncodeJpegInto(image, quality, out);
+    if (!error.isEmpty())
+        throw PictureError(QStringLiteral("Cannot save picture \"%1\": %2").arg(path, error));
+    WriteFileAtomically(path, out);
+}
+
+} // namespace horavine

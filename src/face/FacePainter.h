@@ -1,0 +1,92 @@
+#pragma once
+
+#include "face/ClockSkin.h"
+#include "face/FaceGeometry.h"
+
+#include <QImage>
+#include <QRgb>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace horavine {
+
+// Draws face pictures (see DrawFacePicture) pixel for pixel the same as the plain rule, but
+// keeps between calls what does not change from one minute to the next: the angle of every
+// pixel (per picture size), which band every pixel belongs to and the tics layer (per size
+// and skin), and the two band colour tables (per skin). The tick owns one and draws a picture
+// a minute with it; only the two band lookups and the hands are redone each time.
+class FacePainter
+{
+public:
+    void draw(QImage& picture, const TClockSkin& skin, double hourAngle, double minuteAngle);
+
+private:
+    enum class Paint : std::uint8_t { Keep, Hours, Minutes };
+
+    struct Run
+    {
+        int begin;
+        int end;
+        Paint paint;
+    };
+
+    struct LayoutKey
+    {
+        int width;
+        int height;
+        int outerEdge;
+        int innerEdge;
+        bool square;
+        bool operator==(const LayoutKey&) const = default;
+    };
+
+    struct LayerKey
+    {
+        int width;
+        int height;
+        int outerEdge;
+        bool square;
+        TColor bandColor;
+        TColor ticsColor;
+        int ticsWidth;
+        bool operator==(const LayerKey&) const = default;
+    };
+
+    struct BandKey
+    {
+        TColor first;
+        TColor last;
+        int midPos;
+        bool operator==(const BandKey&) const = default;
+    };
+
+    struct BandTable
+    {
+        std::optional<BandKey> key;
+        std::vector<QRgb> colors;
+        void prepare(const BandKey& wanted);
+    };
+
+    void prepareAngles(int width, int height, const FaceGeometry& geometry);
+    void prepareLayout(const LayoutKey& key, const FaceGeometry& geometry);
+    void prepareLayer(const LayerKey& key, const FaceGeometry& geometry);
+    void paintBands(QImage& picture, double hourAngle, double minuteAngle) const;
+    void drawHands(QImage& picture, const FaceGeometry& geometry, double hourAngle, double minuteAngle) const;
+
+    int m_angleWidth = 0;
+    int m_angleHeight = 0;
+    std::vector<double> m_angles; // row-major, one per pixel
+
+    std::optional<LayoutKey> m_layoutKey;
+    std::vector<Run> m_runs; // each row cut into runs of one kind, rows in order
+    std::vector<std::size_t> m_rowRuns; // first run of each row, and one past the last row
+
+    std::optional<LayerKey> m_layerKey;
+    QImage m_layer; // tics band colour and tics: what pixels outside both bands show
+
+    BandTable m_hours;
+    BandTable m_minutes;
+};
+
+} // namespace horavine

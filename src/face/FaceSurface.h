@@ -1,0 +1,96 @@
+#pragma once
+
+// The face drawing surface `Chart1`: a small retained scene of one face picture and three
+// elements over it, painted in a fixed order.
+
+#include "face/DigitalReadout.h"
+#include "face/FaceOverlay.h"
+#include "face/SecondMarker.h"
+
+#include <QImage>
+#include <QSize>
+#include <optional>
+
+class QPainter;
+
+namespace horavine {
+
+class FaceSurface
+{
+public:
+    static constexpr int kMinimumSide = 50;
+    static constexpr int kMaximumSide = 10000; // only a damaged skin asks for more
+
+    explicit FaceSurface(QSize size = QSize(400, 400));
+
+    int width() const { return m_size.width(); }
+    int height() const { return m_size.height(); }
+    QSize size() const { return m_size; }
+    void setSize(QSize size); // each side held within kMinimumSide..kMaximumSide
+
+    bool isVisible() const { return m_visible; }
+    void setVisible(bool visible) { m_visible = visible; }
+
+    int Tag() const { return m_tag; }
+    void setTag(int tag) { m_tag = tag; }
+
+    // The face picture, painted centred on the surface; the surface keeps its own copy.
+    const QImage& BackImage() const { return m_backImage; }
+    void setBackImage(const QImage& picture) { m_backImage = picture; }
+
+    FaceOverlay& ColorBand() { return m_colorBand; }
+    const FaceOverlay& ColorBand() const { return m_colorBand; }
+    SecondMarker& srsSec() { return m_srsSec; }
+    const SecondMarker& srsSec() const { return m_srsSec; }
+    DigitalReadout& srsDigit() { return m_srsDigit; }
+    const DigitalReadout& srsDigit() const { return m_srsDigit; }
+
+    // Everything, in order: face picture, overlay, marker if active, read-out if active; the
+    // surface's top-left corner at the painter's origin.
+    void paint(QPainter& painter) const;
+    // The face picture with the overlay mixed in (RGB32, the surface's size). Kept until the
+    // picture, the overlay or the size changes, so a tick only repaints what moves.
+    QImage composite() const;
+    // The marker and the read-out alone, clipped to the surface.
+    void paintElements(QPainter& painter) const;
+    // paint() into a new RGB32 picture of the surface's size.
+    QImage render() const;
+
+private:
+    struct LayerKey
+    {
+        QSize size;
+        int style = 0;
+        TColor color = 0;
+        qint64 image = 0;
+        bool pattern = false;
+        bool operator==(const LayerKey&) const = default;
+    };
+    struct CompositeKey
+    {
+        LayerKey layer;
+        int transparency = 0;
+        qint64 picture = 0;
+        bool operator==(const CompositeKey&) const = default;
+    };
+
+    LayerKey layerKey() const;
+    const QImage& overlayLayer() const;
+
+    QSize m_size;
+    bool m_visible = false;
+    int m_tag = -1;
+    QImage m_backImage;
+    FaceOverlay m_colorBand;
+    SecondMarker m_srsSec;
+    DigitalReadout m_srsDigit;
+
+    // Painting runs every second while these change a few times a day: the elements are plain
+    // data, so the caches compare what they were built from instead of being told of changes.
+    mutable std::optional<LayerKey> m_layerKey;
+    mutable QImage m_layer;
+    mutable std::optional<CompositeKey> m_compositeKey;
+    mutable QImage m_composite;
+};
+
+} // namespace horavine

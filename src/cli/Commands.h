@@ -9,5 +9,6 @@ namespace horavine::cli {
 int RunSkinCommand(const QStringList& args);
 int RunAlarmsCommand(const QStringList& args);
 int RunFormatCommand(const QStringList& args);
+int RunRenderCommand(const QStringList& args);
 
 } // namespace horavine::cli

@@ -3,7 +3,6 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
 
@@ -30,6 +29,13 @@ Formats:
   format PATTERN --at MOMENT [--locale NAME]
                                           PATTERN applied to MOMENT
 
+Faces:
+  render FILE.clk --at MOMENT [--size PX] [--picture-only] [--format ampm|24] [--locale NAME]
+         -o OUT.png|OUT.jpg|OUT.bmp
+                                          the face as the clock shows it at MOMENT, PX x PX
+                                          (default: the skin's size); textures are looked up
+                                          beside this tool, as the clock does
+
 MOMENT is YYYY-MM-DDThh:mm:ss with an optional .zzz, local time. NAME is a locale such as
 en_US (default: the system's). "--" ends the options. Errors exit with 1, wrong calls with 2.
 )";
@@ -55,6 +61,8 @@ int dispatch(const QStringList& args)
         return RunAlarmsCommand(rest);
     if (command == QLatin1String("format"))
         return RunFormatCommand(rest);
+    if (command == QLatin1String("render"))
+        return RunRenderCommand(rest);
     throw UsageError(QStringLiteral("unknown command \"%1\"").arg(command));
 }
 
@@ -62,9 +70,12 @@ int dispatch(const QStringList& args)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // No application object here: only rendering needs one (a GUI one), and it makes its own.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
     try {
-        return dispatch(app.arguments().mid(1));
+        return dispatch(args);
     } catch (const horavine::cli::UsageError& e) {
         std::fprintf(stderr, "horavine-cli: %s (see horavine-cli --help)\n", e.what());
         return 2;

@@ -1,0 +1,215 @@
+#include "face/ClockFace.h"
+
+#include "common/DateFormat.h"
+#include "face/FaceGeometry.h"
+#include "face/FaceStyle.h"
+#include "face/MarkerRules.h"
+#include "face/WindowShape.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace horavine {
+
+namespace {
+
+// A face picture depends on the hour only modulo 12 and on the minute, so this names it;
+// minute 60 is the next whole hour, as HourAngle has it.
+int PictureMinute(int hour, int minute)
+{
+    return ((hour % 12) * 60 + minute) % 720;
+}
+
+// Sets a flag for as long as it lives, also when an error leaves the rebuild early.
+class FlagScope
+{
+public:
+    explicit FlagScope(bool& flag)
+        : m_flag(flag)
+    {
+        m_flag = true;
+    }
+    ~FlagScope() { m_flag = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+} // namespace
+
+ClockFace::ClockFace(SkinState& state, const AppDir& appDir, ClockFaceHost& host)
+    : m_state(state)
+    , m_appDir(appDir)
+    , m_host(host)
+    , m_messages(host)
+    , m_formatSettings(FormatSettings::fromLocale(QLocale::system()))
+{
+}
+
+void ClockFace::Timer1Timer()
+{
+    // A rebuild that waits in a message box lets the timer fire inside it; those ticks would find
+    // FaceState still negative and start rebuild after rebuild, box over box.
+    if (m_rebuilding)
+        return;
+    ++m_ticks;
+
+    m_host.placeAboveTimerToolbar();
+    if (faceState() == kNotBuilt) {
+        m_host.showWindowAndSurface();
+        m_surface.setVisible(true);
+    }
+
+    const TimeParts time = DecodeTime(m_host.clockTime());
+    const TClockSkin& skin = m_state.CurrentSkin;
+    const double markerRadius = (double(int(skin.OuterEdge)) - int(skin.InnerEdge)) / 2.0;
+
+    if (faceState() == kNotBuilt) {
+        m_surface.srsDigit().setPoint(0.0, QStringLiteral("12:34:56 AM"));
+        m_surface.srsSec().setPoint(0.0, 0.0, markerRadius);
+    }
+    if (faceState() == kRebuildRequested)
+        m_surface.srsSec().Radius = markerRadius;
+
+    if (faceState() < 0)
+        rebuild(time.hour, time.minute);
+    else
+        ordinaryTick(time.hour, time.minute, time.second);
+}
+
+void ClockFace::RebuildFace()
+{
+    if (m_rebuilding) {
+        m_rebuildPending = true;
+        return;
+    }
+    if (faceState() >= 0)
+        m_surface.setTag(kRebuildRequested);
+    if (faceState() == kRebuildRequested)
+        Timer1Timer();
+}
+
+void ClockFace::RequestRebuild()
+{
+    // The guard turns away the ticks of a rebuild's message box; a skin changed meanwhile must
+    // still reach the screen, so the request is kept for the tick after it.
+    if (m_rebuilding) {
+        m_rebuildPending = true;
+        return;
+    }
+    if (faceState() >= 0)
+        m_surface.setTag(kRebuildRequested);
+}
+
+void ClockFace::rebuild(int hour, int minute)
+{
+    FlagScope rebuilding(m_rebuilding);
+    m_rebuildPending = false;
+
+    if (m_host.clockShown()) {
+        m_host.applyStayOnTop();
+        m_host.hideTaskbarEntry();
+    }
+
+    // ShapeForm: a size below 50 reaches the window as it is (the surface keeps its 50 x 50); only
+    // a damaged skin brings one below 0 or above the surface's largest side, and gets that bound.
+    const TClockSkin& skin = m_state.CurrentSkin;
+    const int size = std::clamp(int(skin.ClockSize), 0, FaceSurface::kMaximumSide);
+    m_host.shapeForm(size, skin.NotCircular, skin.Rounded, AlphaLevel(skin.Transparency));
+    m_surface.setSize(QSize(size, size));
+    m_pictureMinute = {-1, -1};
+    m_shownMinute = -1;
+    for (QImage& picture : m_pictures)
+        picture = QImage(m_surface.size(), QImage::Format_RGB32);
+
+    const int shown = minute % 2;
+    drawPicture(shown, hour, minute);
+    m_surface.setBackImage(m_pictures[shown]);
+    m_shownMinute = m_pictureMinute[shown];
+    drawPicture(1 - shown, hour, minute + 1);
+
+    ApplyMarkerStyle(m_surface.srsSec(), skin);
+    m_state.CurrentTexturePath.clear();
+    m_host.endFirstActivation();
+    ApplyTexture(m_state, m_appDir, m_surface, &m_messages);
+    ApplyReadoutStyle(m_state.CurrentSkin, m_surface);
+
+    m_surface.setTag(m_rebuildPending ? kRebuildRequested : minute);
+    m_rebuildPending = false;
+    m_host.faceChanged();
+}
+
+void ClockFace::ordinaryTick(int hour, int minute, int second)
+{
+    SecondMarker& marker = m_surface.srsSec();
+    const TClockSkin& skin = m_state.CurrentSkin;
+    const double markerTrack = (double(int(skin.OuterEdge)) + int(skin.InnerEdge)) / 2.0;
+    const QPointF centre = MarkerCentre(second, markerTrack, skin.NotCircular != 0);
+    marker.X = centre.x();
+    marker.Y = centre.y();
+    m_host.faceChanged();
+
+    const std::uint64_t ticksBefore = m_ticks;
+    m_host.alarmHook(m_host.realTime());
+    // An alarm shown modally lets later ticks run inside the hook; they showed newer minutes than
+    // ours, and swapping in our minute's picture now would turn the face back.
+    const bool overtaken = m_ticks != ticksBefore;
+
+    const int format = m_host.digitalFormatIndex();
+    if (format == 0 || format == 1) {
+        const TDateTime now = m_host.clockTime();
+        m_surface.srsDigit().Label = FormatDateTime(format == 0 ? m_formatAMPM : m_format24, now, m_formatSettings);
+    }
+
+    if (!overtaken)
+        showMinute(hour, minute);
+    m_host.faceChanged();
+}
+
+void ClockFace::showMinute(int hour, int minute)
+{
+    const int wanted = PictureMinute(hour, minute);
+    // Same minute and same hour: nothing to do. The hour is compared too, so that a clock set
+    // an hour on is not left showing the old hour until the next minute.
+    if (minute == faceState() && wanted == m_shownMinute)
+        return;
+
+    const int index = minute % 2;
+    // The prepared picture is right when the minute moved on by one; after a jump of ClockTime
+    // (the timer restarting, the system clock set) it was drawn for another minute.
+    if (m_pictureMinute[index] != wanted)
+        drawPicture(index, hour, minute);
+    m_surface.setBackImage(m_pictures[index]);
+    m_shownMinute = wanted;
+    drawPicture(1 - index, hour, minute + 1);
+    m_surface.setTag(minute);
+}
+
+void ClockFace::drawPicture(int index, int hour, int minute)
+{
+    m_pictureMinute[index] = -1;
+    m_painter.draw(m_pictures[index], m_state.CurrentSkin, HourAngle(hour, minute), MinuteAngle(minute));
+    m_pictureMinute[index] = PictureMinute(hour, minute);
+}
+
+void ClockFace::paint(QPainter& painter) const
+{
+    if (m_surface.isVisible())
+        m_surface.paint(painter);
+}
+
+int ClockFace::msUntilNextTick(TDateTime now)
+{
+    const double msOfDay = std::abs(TimeOf(now)) * kMSecsPerDay;
+    if (!std::isfinite(msOfDay))
+        return 1000;
+    // Rounded as DecodeTime rounds, so the tick reads the second it was aimed at.
+    const long long msOfSecond = std::llround(msOfDay) % 1000;
+    return int(1000 - msOfSecond) + kTickMarginMs;
+}
+
+} // namespace horavine

@@ -1,0 +1,107 @@
+#pragma once
+
+// The one-second tick of the clock face: FaceState, the two face pictures drawn a minute ahead,
+// the second marker, the read-out's text and the rebuild that applies the whole skin.
+
+#include "common/AppDir.h"
+#include "common/DayCount.h"
+#include "common/FormatSettings.h"
+#include "face/ClockFaceHost.h"
+#include "face/FaceMessages.h"
+#include "face/FacePainter.h"
+#include "face/FaceSurface.h"
+#include "face/SkinState.h"
+
+#include <QImage>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+class QPainter;
+
+namespace horavine {
+
+class ClockFace
+{
+public:
+    static constexpr int kNotBuilt = -1; // FaceState at creation
+    static constexpr int kRebuildRequested = -2;
+    static constexpr int kTickMarginMs = 5; // how long after the whole second a tick is due
+
+    ClockFace(SkinState& state, const AppDir& appDir, ClockFaceHost& host);
+    ClockFace(const ClockFace&) = delete;
+    ClockFace& operator=(const ClockFace&) = delete;
+
+    // The tick: a rebuild while FaceState is negative, otherwise an ordinary tick. Errors of a
+    // rebuild (an unreadable texture) propagate and leave FaceState negative, so the next tick
+    // tries again; a tick arriving while a rebuild waits in a message box returns at once.
+    void Timer1Timer();
+    // Rebuild at once, or at the next tick; both do nothing before the first tick.
+    void RebuildFace();
+    void RequestRebuild();
+
+    int faceState() const { return m_surface.Tag(); } // kept in the surface's Tag, as Chart1's
+    bool isRebuilding() const { return m_rebuilding; }
+
+    const FaceSurface& surface() const { return m_surface; }
+    FaceSurface& surface() { return m_surface; } // the texture editor changes the overlay in place
+    const QImage& FacePictures(int index) const { return m_pictures[index & 1]; }
+
+    const QString& FormatAMPM() const { return m_formatAMPM; }
+    void setFormatAMPM(const QString& pattern) { m_formatAMPM = pattern; }
+    const QString& Format24() const { return m_format24; }
+    void setFormat24(const QString& pattern) { m_format24 = pattern; }
+    const FormatSettings& formatSettings() const { return m_formatSettings; }
+    void setFormatSettings(const FormatSettings& settings) { m_formatSettings = settings; }
+
+    // The surface with its top-left corner at the painter's origin: the cached face picture and
+    // overlay, then marker and read-out. Paints nothing before the first tick has shown the
+    // surface; the window shows its start-up picture until then.
+    void paint(QPainter& painter) const;
+
+    // Milliseconds from now (the wall clock) to kTickMarginMs past the next whole second: the
+    // delay for the window's single-shot tick timer, re-armed on every tick.
+    static int msUntilNextTick(TDateTime now);
+
+private:
+    class Messages : public FaceMessages
+    {
+    public:
+        explicit Messages(ClockFaceHost& host)
+            : m_host(host)
+        {
+        }
+        void textureNotFound(const QString&) override { m_host.textureNotFound(); }
+
+    private:
+        ClockFaceHost& m_host;
+    };
+
+    void rebuild(int hour, int minute);
+    void ordinaryTick(int hour, int minute, int second);
+    void showMinute(int hour, int minute);
+    void drawPicture(int index, int hour, int minute);
+
+    SkinState& m_state;
+    AppDir m_appDir;
+    ClockFaceHost& m_host;
+    Messages m_messages;
+
+    FaceSurface m_surface;
+    FacePainter m_painter;
+    std::array<QImage, 2> m_pictures; // FacePictures: minute m lives in m mod 2
+    // The hour-and-minute each picture was drawn for, and the one on show; -1 for none. A jump
+    // of ClockTime finds the prepared picture drawn for another minute and redraws it.
+    std::array<int, 2> m_pictureMinute{-1, -1};
+    int m_shownMinute = -1;
+
+    QString m_formatAMPM = QStringLiteral("h:mm:ss AM/PM");
+    QString m_format24 = QStringLiteral("h:mm:ss");
+    FormatSettings m_formatSettings;
+
+    bool m_rebuilding = false;
+    bool m_rebuildPending = false; // asked for while a rebuild was under way
+    std::uint64_t m_ticks = 0; // counts ticks, so a tick can tell that others ran inside it
+};
+
+} // namespace horavine

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace horavine {
+
+// The application's standard error box: an error that ended a handler is shown with its text
+// and the program goes on. Tests put a recorder in place of the modal box.
+void ShowErrorBox(QWidget* parent, const QString& text);
+// A plain message box ("Texture file not found."); the same recorder takes it in tests.
+void ShowMessageBox(QWidget* parent, const QString& text);
+void SetErrorBoxHandler(std::function<void(const QString&)> handler);
+
+} // namespace horavine

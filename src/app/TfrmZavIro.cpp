@@ -1,0 +1,551 @@
+#include "app/TfrmZavIro.h"
+
+#include "alarms/AlarmFile.h"
+#include "app/ClockSettings.h"
+#include "app/ErrorBox.h"
+#include "app/FontInstaller.h"
+#include "app/KeyMoves.h"
+#include "app/Platform.h"
+#include "app/TTrayNotifyIcon.h"
+#include "app/TfrmOptions.h"
+#include "common/FileList.h"
+#include "common/IoError.h"
+#include "face/FaceGeometry.h"
+#include "face/WindowShape.h"
+#include "timer/TfrmTimer.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QWindow>
+#include <cmath>
+
+namespace horavine {
+
+namespace {
+
+// An edge within the snap distance of a work-area edge is put on it, as the window is moved.
+int Snap(int edge, int size, int low, int high, int distance)
+{
+    if (std::abs(edge - low) <= distance)
+        return low;
+    if (std::abs(edge + size - high) <= distance)
+        return high - size;
+    return edge;
+}
+
+} // namespace
+
+TfrmZavIro::TfrmZavIro(SkinState& skin, AlarmList& alarms, const AppDir& appDir, Clock& clock, QStringList arguments,
+                       QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint | Qt::Tool)
+    , m_skin(skin)
+    , m_alarms(alarms)
+    , m_appDir(appDir)
+    , m_clock(clock)
+    , m_arguments(std::move(arguments))
+    , m_skinFile(skin, appDir, m_fontCatalog, this)
+{
+    setObjectName(QStringLiteral("frmZavIro"));
+    setWindowTitle(QStringLiteral("ZavIro"));
+    setAttribute(Qt::WA_NoSystemBackground, false);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(kBackgroundColor));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+    m_startupPicture = QImage(QStringLiteral(":/horavine/startup.jpg"));
+    setWindowIcon(QIcon(QPixmap::fromImage(m_startupPicture)));
+
+    resize(335, 329);
+    const QRect area = workArea();
+    move(area.center() - QPoint(335 / 2, 329 / 2));
+
+    buildMenu();
+    FormCreate();
+
+    // A precise single-shot timer, re-armed on every tick to just after the next whole second:
+    // a late tick never makes the next one late, and no second of the wall clock goes unseen.
+    m_timer1.setSingleShot(true);
+    m_timer1.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    armTimer();
+}
+
+TfrmZavIro::~TfrmZavIro() = default;
+
+void TfrmZavIro::buildMenu()
+{
+    PopupMenu1 = new QMenu(this);
+    mShow = PopupMenu1->addAction(QStringLiteral("Show"), this, [this] { ShowUp(); });
+    mHide = PopupMenu1->addAction(QStringLiteral("Hide"), this, [this] { mHideClick(); });
+    PopupMenu1->addSeparator();
+    mProperties = PopupMenu1->addAction(QStringLiteral("Options"), this, [this] { mPropertiesClick(); });
+    PopupMenu1->addSeparator();
+    mExit = PopupMenu1->addAction(QStringLiteral("Exit"), this, [this] { mExitClick(); });
+    auto* group = new QActionGroup(PopupMenu1);
+    group->setExclusive(true);
+    for (QAction* action : {mShow, mHide}) {
+        action->setCheckable(true);
+        group->addAction(action);
+    }
+    mShow->setChecked(true);
+    PopupMenu1->setDefaultAction(mShow); // shown in bold
+}
+
+void TfrmZavIro::FormCreate()
+{
+    InstallFonts(m_appDir, true, m_fonts);
+    m_skin.CurrentSkin = DefaultSkin();
+    m_face = std::make_unique<ClockFace>(m_skin, m_appDir, *this);
+    m_settingsFile.emplace(m_appDir.file(QStringLiteral("horavine.ini")));
+}
+
+void TfrmZavIro::setOptionsWindow(TfrmOptions* options)
+{
+    m_options = options;
+    options->RebuildFace = [this] {
+        m_face->RebuildFace();
+    };
+    options->WriteSettings = [this] {
+        WriteSettings();
+    };
+    options->CloseClock = [this] {
+        close();
+    };
+}
+
+void TfrmZavIro::setTimerWindow(TfrmTimer* timer)
+{
+    m_timer = timer;
+}
+
+QRect TfrmZavIro::workArea() const
+{
+    return m_workArea ? m_workArea() : platform::WorkArea();
+}
+
+QSize TfrmZavIro::screenSize() const
+{
+    if (m_screenSize)
+        return m_screenSize();
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(1024, 768);
+}
+
+void TfrmZavIro::armTimer()
+{
+    m_timer1.start(ClockFace::msUntilNextTick(m_clock.now()));
+}
+
+void TfrmZavIro::Timer1Timer()
+{
+    // The window manager may never activate a frameless tool window; the start-up road must
+    // still run before the first face is built.
+    if (m_tag == -1)
+        FormActivate();
+    // Re-armed first: an alarm window or a message box opened by this tick runs its own loop,
+    // and the clock must keep ticking (and alarms keep ringing) inside it.
+    armTimer();
+    try {
+        m_face->Timer1Timer();
+    } catch (const IoError& error) {
+        ShowErrorBox(this, error.message());
+    }
+}
+
+// --- the start-up road
+
+void TfrmZavIro::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    FormShow();
+    if (m_tag == -1)
+        QTimer::singleShot(0, this, [this] { FormActivate(); });
+}
+
+void TfrmZavIro::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TfrmZavIro::FormShow()
+{
+    if (m_tray)
+        return;
+    m_tray = new TTrayNotifyIcon(this);
+    m_tray->OnHideTaskChanged = [this](bool hide) {
+        platform::SetSkipTaskbar(this, hide);
+    };
+    m_tray->setIcon(windowIcon());
+    m_tray->setIconVisible(true);
+    m_tray->OnClick = [this] {
+        ShowUp();
+    };
+    m_tray->OnDblClick = [this] {
+        ShowUp();
+    };
+    m_tray->setPopupMenu(PopupMenu1);
+}
+
+void TfrmZavIro::RefreshGalleryTabs()
+{
+    QStringList galleries;
+    ListFolders(m_appDir.skinsFolder(), galleries);
+    m_options->setGalleries(galleries);
+}
+
+void TfrmZavIro::FormActivate()
+{
+    // Qt reports the first show and the first activation separately, and a window manager may
+    // activate the window again before the first tick: the road runs once.
+    if (m_tag != -1 || m_activated || !m_options || !m_settingsFile)
+        return;
+    m_activated = true;
+    const IniFile& ini = *m_settingsFile;
+    TfrmOptions& options = *m_options;
+
+    RefreshGalleryTabs();
+    const StartupSettings stored = ReadStartupSettings(ini);
+    options.chkRandomSkin->setChecked(stored.randomSkin);
+    options.cbRandomSkinGallery->setEnabled(stored.randomSkin);
+    const int galleryIndex = options.cbRandomSkinGallery->findText(stored.randomSkinGallery);
+    if (galleryIndex >= 0)
+        options.cbRandomSkinGallery->setCurrentIndex(galleryIndex);
+
+    const QString skinName = ChooseStartupSkin(m_appDir, options.chkRandomSkin->isChecked(), stored.randomSkinGallery,
+                                               galleryIndex >= 0, stored.skin, *m_random);
+    try {
+        m_skinFile.LoadSkin(skinName, options.chkKeepSize->isChecked());
+    } catch (const IoError& error) {
+        ShowErrorBox(this, error.message());
+    }
+
+    options.chkLastPos->setChecked(stored.keepPos);
+    const QSize screen = screenSize();
+    move(OffScreenCorrection(stored.left, screen.width()), y());
+    move(x(), OffScreenCorrection(stored.top, screen.height()));
+    m_storedPosition = pos();
+
+    options.setDigFormatIndex(ClampDigFormat(stored.digFrm));
+    m_face->setFormatAMPM(stored.digFrmAMPM);
+    m_face->setFormat24(stored.digFrm24);
+
+    options.chkKeepSize->setChecked(stored.keepSize);
+    if (stored.keepSize && stored.lastOne > 0)
+        m_skin.CurrentSkin.ClockSize = stored.lastOne;
+    options.ShowSkinInControls();
+    options.chkStayOnTop->setChecked(stored.onTop);
+
+    for (const QString& argument : m_arguments.mid(1)) {
+        if (argument.toLower() == QLatin1String("-hide"))
+            mHideClick();
+    }
+}
+
+// --- hide, show, options, exit, close
+
+bool TfrmZavIro::isClockShown() const
+{
+    return mShow->isChecked();
+}
+
+void TfrmZavIro::mHideClick()
+{
+    mHide->setChecked(true);
+    if (m_tray)
+        m_tray->setHideTask(false);
+    platform::HideClockWindow(this);
+    if (m_tray)
+        m_tray->setHideTask(true);
+}
+
+void TfrmZavIro::ShowUp()
+{
+    mShow->setChecked(true);
+    platform::RestoreClockWindow(this);
+}
+
+void TfrmZavIro::mPropertiesClick()
+{
+    if (!m_options)
+        return;
+    if (mHide->isChecked())
+        m_options->pcOptions->setCurrentIndex(TfrmOptions::kAlarmsPage);
+    if (m_options->isVisible()) {
+        m_options->raise();
+        m_options->activateWindow();
+    } else {
+        m_options->exec();
+    }
+}
+
+void TfrmZavIro::mExitClick()
+{
+    close();
+}
+
+void TfrmZavIro::WriteSettings()
+{
+    if (!m_settingsFile || !m_options)
+        return;
+    const QString skinValue = SkinSettingValue(m_skinFile.CurrentSkinFile(), m_appDir);
+    horavine::WriteSettings(*m_settingsFile, m_options->permanentOptions(), pos(), m_skin.CurrentSkin.ClockSize,
+                            skinValue, [this] { SaveAlarms(m_alarms, AlarmFilePath(m_appDir)); });
+}
+
+bool TfrmZavIro::CloseProcedure()
+{
+    if (!m_settingsFile)
+        return true;
+    try {
+        WriteSettings();
+    } catch (const IoError& error) {
+        ShowErrorBox(this, error.message());
+        return false;
+    }
+    m_settingsFile.reset();
+    InstallFonts(m_appDir, false, m_fonts);
+    return true;
+}
+
+void TfrmZavIro::closeEvent(QCloseEvent* event)
+{
+    if (!CloseProcedure()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (m_tray)
+        m_tray->setIconVisible(false);
+    if (m_timer)
+        m_timer->close();
+    if (m_options)
+        m_options->close();
+    m_timer1.stop();
+    if (OnClosed)
+        OnClosed();
+}
+
+// --- timer mode
+
+void TfrmZavIro::TimerMode()
+{
+    if (!m_timer)
+        return;
+    m_face->RequestRebuild();
+    m_timer->adjustSize();
+    const QSize screen = screenSize();
+    m_timer->move(ToolbarPositionForClock(geometry(), m_timer->size(), screen));
+    m_timer->exec();
+    m_face->RequestRebuild();
+}
+
+// --- ClockFaceHost
+
+TDateTime TfrmZavIro::clockTime() const
+{
+    if (m_timer && m_timer->isVisible())
+        return m_timer->Elapsed();
+    return m_clock.now();
+}
+
+TDateTime TfrmZavIro::realTime() const
+{
+    return m_clock.now();
+}
+
+bool TfrmZavIro::clockShown() const
+{
+    return mShow->isChecked();
+}
+
+void TfrmZavIro::placeAboveTimerToolbar()
+{
+    if (m_timer && m_timer->isVisible())
+        move(ClockPositionAboveToolbar(m_timer->geometry(), size()));
+}
+
+void TfrmZavIro::showWindowAndSurface()
+{
+    // A clock hidden at start-up ("-hide") stays hidden; the face still ticks.
+    if (mShow->isChecked() && !isVisible())
+        show();
+    update();
+}
+
+void TfrmZavIro::applyStayOnTop()
+{
+    if (m_options)
+        platform::SetStayOnTop(this, m_options->chkStayOnTop->isChecked());
+}
+
+bool TfrmZavIro::stayOnTopApplied() const
+{
+    return property("horavineOnTop").toBool();
+}
+
+void TfrmZavIro::hideTaskbarEntry()
+{
+    if (m_tray)
+        m_tray->setHideTask(true);
+    else
+        platform::SetSkipTaskbar(this, true);
+}
+
+void TfrmZavIro::shapeForm(int size, int notCircular, int rounded, int alphaLevel)
+{
+    setFixedSize(size, size);
+    setMask(WindowOutline(size, notCircular != 0, rounded != 0));
+    setWindowOpacity(alphaLevel / 255.0);
+    // A window manager may have placed the window on its own when it first mapped it; the
+    // stored position is applied again now that the window has its real size.
+    if (!m_shapedOnce) {
+        m_shapedOnce = true;
+        if (m_storedPosition)
+            move(*m_storedPosition);
+    }
+}
+
+void TfrmZavIro::endFirstActivation()
+{
+    m_tag = 0;
+}
+
+void TfrmZavIro::alarmHook(TDateTime realNow)
+{
+    if (AlarmHook)
+        AlarmHook(realNow);
+}
+
+int TfrmZavIro::digitalFormatIndex() const
+{
+    return m_options ? m_options->digFormatIndex() : 0;
+}
+
+void TfrmZavIro::faceChanged()
+{
+    update();
+}
+
+void TfrmZavIro::textureNotFound()
+{
+    ShowMessageBox(this, QStringLiteral("Texture file not found."));
+}
+
+// --- SkinHooks
+
+bool TfrmZavIro::isFillingControls() const
+{
+    return m_options && m_options->isFillingControls();
+}
+
+void TfrmZavIro::refillSkinControls()
+{
+    if (m_options && m_options->isVisible())
+        m_options->ShowSkinInControls();
+}
+
+void TfrmZavIro::rebuildFace()
+{
+    m_face->RebuildFace();
+}
+
+// --- painting
+
+void TfrmZavIro::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (m_face->surface().isVisible()) {
+        m_face->paint(painter);
+        return;
+    }
+    painter.fillRect(rect(), QColor::fromRgb(kBackgroundColor));
+    if (!m_startupPicture.isNull())
+        painter.drawImage(rect(), m_startupPicture);
+}
+
+// --- keys and mouse
+
+void TfrmZavIro::moveLeftThenTop(QPoint target)
+{
+    move(target.x(), y());
+    move(x(), target.y());
+}
+
+void TfrmZavIro::keyPressEvent(QKeyEvent* event)
+{
+    const int size = m_skin.CurrentSkin.ClockSize;
+    const QRect area = workArea();
+    if (const std::optional<QPoint> target = MoveForKey(event->key(), event->modifiers(), pos(), size, area.size())) {
+        moveLeftThenTop(*target);
+        return;
+    }
+    if (const int step = SizeStepForKey(event->key(), event->modifiers(), size, area.height())) {
+        if (m_options)
+            m_options->seSize->setValue(m_options->seSize->value() + step);
+        return;
+    }
+    const QString text = event->text();
+    if (text.size() != 1)
+        return;
+    switch (ActionForCharacter(text.at(0))) {
+    case CharAction::Hide:
+        mHideClick();
+        break;
+    case CharAction::Options:
+        mPropertiesClick();
+        break;
+    case CharAction::Timer:
+        TimerMode();
+        break;
+    case CharAction::None:
+        break;
+    }
+}
+
+void TfrmZavIro::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_dragOffset = event->globalPosition().toPoint() - pos();
+        m_dragging = false;
+    }
+}
+
+void TfrmZavIro::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton))
+        return;
+    // The window system's own move loop where it has one (it also snaps to the screen edges);
+    // otherwise the window follows the mouse here, snapping to the work area.
+    if (!m_dragging && windowHandle() && platform::HasWindowSystem() && windowHandle()->startSystemMove())
+        return;
+    m_dragging = true;
+    const QRect area = workArea();
+    QPoint target = event->globalPosition().toPoint() - m_dragOffset;
+    target.setX(Snap(target.x(), width(), area.left(), area.right() + 1, kSnapDistance));
+    target.setY(Snap(target.y(), height(), area.top(), area.bottom() + 1, kSnapDistance));
+    move(target);
+}
+
+void TfrmZavIro::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_dragging = false;
+    if (event->button() == Qt::RightButton)
+        mPropertiesClick();
+}
+
+} // namespace horavine

@@ -1,0 +1,161 @@
+#pragma once
+
+// The clock window: borderless, shaped like the face, no taskbar entry. It carries the face,
+// the one-second tick, the start-up road that reads the settings, the keys and the mouse, the
+// tray icon, and the close procedure that saves the alarms and the settings.
+
+#include "alarms/AlarmRecord.h"
+#include "app/FontRegistry.h"
+#include "app/SystemFontCatalog.h"
+#include "common/AppDir.h"
+#include "common/Clock.h"
+#include "common/IniFile.h"
+#include "face/ClockFace.h"
+#include "face/SkinFile.h"
+#include "face/SkinHooks.h"
+#include "face/SkinState.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+
+namespace horavine {
+
+class TfrmOptions;
+class TfrmTimer;
+class TTrayNotifyIcon;
+
+class TfrmZavIro : public QWidget, public ClockFaceHost, public SkinHooks
+{
+    Q_OBJECT
+public:
+    static constexpr int kSnapDistance = 15;
+    static constexpr int kRemapSettleMs = 250;
+    static constexpr QRgb kBackgroundColor = 0x514B40; // red 0x51, green 0x4B, blue 0x40
+
+    TfrmZavIro(SkinState& skin, AlarmList& alarms, const AppDir& appDir, Clock& clock, QStringList arguments,
+               QWidget* parent = nullptr);
+    ~TfrmZavIro() override;
+
+    // The windows created after this one; the first activation needs both.
+    void setOptionsWindow(TfrmOptions* options);
+    void setTimerWindow(TfrmTimer* timer);
+    // Where the keys and the snap place the clock (default: the primary screen's work area),
+    // and the whole screen's size (the off-screen correction and the timer toolbar use it).
+    void setWorkAreaProvider(std::function<QRect()> provider) { m_workArea = std::move(provider); }
+    void setScreenSizeProvider(std::function<QSize()> provider) { m_screenSize = std::move(provider); }
+    // The generator of the random skin choice, seeded once at start-up by the program.
+    void setRandomGenerator(QRandomGenerator* random) { m_random = random; }
+    // Runs once the close procedure has let the window close: the program ends.
+    std::function<void()> OnClosed;
+    // The alarm check of the tick; the alarm subsystem plugs in here.
+    std::function<void(TDateTime)> AlarmHook;
+
+    // Part of the window's road, public so the program and the tests can drive it.
+    void FormActivate();
+    void ShowUp();
+    void mHideClick();
+    void mPropertiesClick();
+    void mExitClick();
+    void TimerMode();
+    // SaveAlarms, then the settings keys. Throws IoError; does nothing once the close
+    // procedure has released the settings file.
+    void WriteSettings();
+    // The close-time work (settings, fonts); false when a write failed and the window stays.
+    bool CloseProcedure();
+    void Timer1Timer(); // one tick, then the timer is re-armed to the next whole second
+
+    ClockFace& face() { return *m_face; }
+    const ClockFace& face() const { return *m_face; }
+    SkinFile& skinFile() { return m_skinFile; }
+    TTrayNotifyIcon* trayIcon() const { return m_tray; }
+    TfrmOptions* options() const { return m_options; }
+    bool settingsOpen() const { return m_settingsFile.has_value(); }
+    int Tag() const { return m_tag; }
+    bool isClockShown() const;
+    bool stayOnTopApplied() const;
+    const QTimer& tickTimer() const { return m_timer1; }
+
+    QMenu* PopupMenu1 = nullptr;
+    QAction* mShow = nullptr;
+    QAction* mHide = nullptr;
+    QAction* mProperties = nullptr;
+    QAction* mExit = nullptr;
+
+    // ClockFaceHost
+    TDateTime clockTime() const override;
+    TDateTime realTime() const override;
+    bool clockShown() const override;
+    void placeAboveTimerToolbar() override;
+    void showWindowAndSurface() override;
+    void applyStayOnTop() override;
+    void hideTaskbarEntry() override;
+    void shapeForm(int size, int notCircular, int rounded, int alphaLevel) override;
+    void endFirstActivation() override;
+    void alarmHook(TDateTime realNow) override;
+    int digitalFormatIndex() const override;
+    void faceChanged() override;
+    void textureNotFound() override;
+
+    // SkinHooks
+    bool isFillingControls() const override;
+    void refillSkinControls() override;
+    void rebuildFace() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void buildMenu();
+    void armTimer();
+    void RefreshGalleryTabs();
+    QRect workArea() const;
+    QSize screenSize() const;
+    void moveLeftThenTop(QPoint target);
+
+    SkinState& m_skin;
+    AlarmList& m_alarms;
+    AppDir m_appDir;
+    Clock& m_clock;
+    QStringList m_arguments;
+    SystemFontCatalog m_fontCatalog;
+    FontRegistry m_fonts;
+    SkinFile m_skinFile;
+    std::unique_ptr<ClockFace> m_face;
+    std::optional<IniFile> m_settingsFile;
+    QPointer<TfrmOptions> m_options;
+    QPointer<TfrmTimer> m_timer;
+    TTrayNotifyIcon* m_tray = nullptr;
+    QTimer m_timer1;
+    QRandomGenerator m_ownRandom;
+    QRandomGenerator* m_random = &m_ownRandom;
+    QImage m_startupPicture;
+    std::function<QRect()> m_workArea;
+    std::function<QSize()> m_screenSize;
+    int m_tag = -1;
+    bool m_activated = false;
+    bool m_shapedOnce = false;
+    std::optional<QPoint> m_storedPosition;
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+};
+
+} // namespace horavine

@@ -1,0 +1,100 @@
+// The clock program: one copy per executable, four windows created in a fixed order, the
+// message loop, and the same orderly close for "Exit", the end of the desktop session and
+// the termination signals.
+
+#include "alarms/AlarmFile.h"
+#include "alarms/AlarmRecord.h"
+#include "alarms/ui/TfrmShowPic.h"
+#include "app/ErrorBox.h"
+#include "app/Platform.h"
+#include "app/SingleInstance.h"
+#include "app/TfrmOptions.h"
+#include "app/TfrmZavIro.h"
+#include "common/AppDir.h"
+#include "common/Clock.h"
+#include "common/IoError.h"
+#include "face/SkinState.h"
+#include "timer/TfrmTimer.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QRandomGenerator>
+#include <QSessionManager>
+#include <cstdio>
+#include <memory>
+
+using namespace horavine;
+
+int main(int argc, char* argv[])
+{
+    // The random skin of the first activation depends on it.
+    QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
+
+    // The guard listens for later starts on a local socket, which needs the application object;
+    // a refused copy therefore ends right after creating it, before any window exists.
+    QApplication app(argc, argv);
+    SingleInstance guard(SingleInstance::runningExecutablePath(argv[0]));
+    try {
+        if (guard.ActivatePreviousInstance(1))
+            return 0;
+    } catch (const IoError& error) {
+        std::fprintf(stderr, "horavine: %s\n", qPrintable(error.message()));
+        return 1;
+    }
+
+    QApplication::setApplicationName(QStringLiteral("Horavine"));
+    // The clock lives on in the tray while its window is hidden; closing the main window
+    // ends the program explicitly.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const AppDir appDir = AppDir::ofExecutable();
+    SystemClock clock;
+    SkinState skin;
+    AlarmList alarms;
+
+    auto frmZavIro = std::make_unique<TfrmZavIro>(skin, alarms, appDir, clock, QApplication::arguments());
+    auto frmTimer = std::make_unique<TfrmTimer>(frmZavIro.get());
+    auto frmOptions = std::make_unique<TfrmOptions>(skin, frmZavIro.get());
+    // The alarm list is the options window's: loaded as it is created, so that the close-time
+    // save writes back what was there (the alarm editor reports missed and expired ones).
+    try {
+        LoadAlarms(alarms, AlarmFilePath(appDir));
+    } catch (const IoError& error) {
+        ShowErrorBox(nullptr, error.message());
+    }
+    auto frmShowPic = std::make_unique<TfrmShowPic>(frmZavIro.get());
+    frmZavIro->setRandomGenerator(&random);
+    frmZavIro->setTimerWindow(frmTimer.get());
+    frmZavIro->setOptionsWindow(frmOptions.get());
+
+    TfrmZavIro* mainWindow = frmZavIro.get();
+    // The main window's closing ends the program, also when it was hidden or a modal window
+    // runs its own loop: exit() leaves every loop.
+    mainWindow->OnClosed = [] {
+        QCoreApplication::exit(0);
+    };
+    guard.onActivateRequested = [mainWindow] {
+        mainWindow->ShowUp();
+    };
+
+    bool closeRequested = false;
+    auto closeOnce = [mainWindow, &closeRequested] {
+        if (closeRequested)
+            return;
+        closeRequested = true;
+        mainWindow->close();
+    };
+    platform::OnTerminationRequest(closeOnce);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, mainWindow,
+                     [closeOnce](QSessionManager&) { closeOnce(); });
+
+    mainWindow->show();
+    const int result = QApplication::exec();
+
+    frmShowPic.reset();
+    frmOptions.reset();
+    frmTimer.reset();
+    frmZavIro.reset();
+    guard.release();
+    return result;
+}

@@ -62,6 +62,13 @@ QString SingleInstance::instanceKey(const QString& executablePath)
     return QStringLiteral("horavine-") + QString::fromLatin1(hash);
 }
 
+QString SingleInstance::lockKey(const QString& key)
+{
+    // Not the record's own key: QSharedMemory keeps an internal semaphore under that key and
+    // resets it when it creates the record, which would let a second start in while we hold it.
+    return key + QStringLiteral("-lock");
+}
+
 QString SingleInstance::serverName(const QString& key, qint64 processId)
 {
     return key + QLatin1Char('-') + QString::number(processId);
@@ -96,7 +103,7 @@ bool SingleInstance::ActivatePreviousInstance(int maxInstances)
     // Kept for the whole run: the process that made the semaphore deletes it when it lets go,
     // and a lock deleted under a waiting start would no longer serialise anything.
     if (!m_semaphore)
-        m_semaphore = std::make_unique<QSystemSemaphore>(m_key, 1, QSystemSemaphore::Open);
+        m_semaphore = std::make_unique<QSystemSemaphore>(lockKey(m_key), 1, QSystemSemaphore::Open);
     RecordLock lock(*m_semaphore);
     auto memory = std::make_unique<QSharedMemory>(m_key);
 

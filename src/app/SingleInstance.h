@@ -45,6 +45,7 @@ public:
     static QString instanceKey(const QString& executablePath);
     // Every registered copy listens under the key and its own process id, so that the socket
     // left behind by a killed copy can never be mistaken for a live one.
+    static QString lockKey(const QString& key);
     static QString serverName(const QString& key, qint64 processId);
     // The executable of this process, independent of how it was started; argv0 is the fallback
     // where the system does not say.

@@ -262,7 +262,7 @@ TEST_F(SingleInstanceTest, CopyThatWasKilledDoesNotBlockTheNextStart)
 {
     // The copy that makes the lock deletes it when it ends; a killed one cannot, so the lock is
     // made here to keep the test from leaving one in the system.
-    QSystemSemaphore lockOwner(key(), 1, QSystemSemaphore::Open);
+    QSystemSemaphore lockOwner(SingleInstance::lockKey(key()), 1, QSystemSemaphore::Open);
     QProcess* child = startChild(exe(), "hold");
     ASSERT_EQ(childAnswer(*child), QStringLiteral("child:registered"));
     const qint32 childPid = qint32(child->processId());
@@ -283,7 +283,7 @@ TEST_F(SingleInstanceTest, CopyThatWasKilledDoesNotBlockTheNextStart)
 
 TEST_F(SingleInstanceTest, StartsAtTheSameInstantLeaveExactlyOneRunning)
 {
-    QSystemSemaphore lockOwner(key(), 1, QSystemSemaphore::Open); // see above
+    QSystemSemaphore lockOwner(SingleInstance::lockKey(key()), 1, QSystemSemaphore::Open); // see above
     constexpr int kStarts = 6;
     std::vector<QProcess*> starts;
     for (int i = 0; i < kStarts; ++i)

@@ -1,6 +1,7 @@
 # Horavine: make run | make test | make bench | make cli-path | make clean
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
+MAKEFLAGS += --no-print-directory
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: all deps configure build run test bench cli-path clean

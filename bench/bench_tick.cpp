@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
+#include "GuiBenchmarkMain.h"
+
 using namespace horavine;
 
 namespace {
@@ -81,14 +83,5 @@ BENCHMARK(BM_RebuildFace)->Arg(400)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    // Fonts for the read-out need a GUI application; the offscreen platform needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QGuiApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGuiBenchmarks(argc, argv);
 }

@@ -6,7 +6,6 @@
 #include "cli/JsonWriter.h"
 #include "common/Clock.h"
 #include "common/DateFormat.h"
-#include "common/IoError.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -21,11 +20,7 @@ AlarmList loadAlarms(const QString& path)
     if (!QFileInfo(path).isFile())
         throw Failure(QStringLiteral("cannot open \"%1\": no such file").arg(path));
     AlarmList list;
-    try {
-        LoadAlarms(list, path);
-    } catch (const IoError& e) {
-        throw Failure(e.message());
-    }
+    LoadAlarms(list, path);
     return list;
 }
 
@@ -137,17 +132,7 @@ int show(const QStringList& rest)
 
 int RunAlarmsCommand(const QStringList& args)
 {
-    if (args.isEmpty())
-        throw UsageError(QStringLiteral("alarms needs a command: list, due or show"));
-    const QString command = args.first();
-    const QStringList rest = args.mid(1);
-    if (command == QLatin1String("list"))
-        return list(rest);
-    if (command == QLatin1String("due"))
-        return due(rest);
-    if (command == QLatin1String("show"))
-        return show(rest);
-    throw UsageError(QStringLiteral("unknown alarms command \"%1\"").arg(command));
+    return RunSubcommand(QStringLiteral("alarms"), args, {{"list", list}, {"due", due}, {"show", show}});
 }
 
 int RunFormatCommand(const QStringList& rest)

@@ -4,7 +4,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 #include <optional>
+#include <utility>
 #include <stdexcept>
 
 class QLocale;
@@ -49,6 +51,11 @@ private:
     QStringList m_flags;
     QList<QPair<QString, QString>> m_values;
 };
+
+// Runs the subcommand named by the first argument with the arguments after it.
+using Subcommand = int (*)(const QStringList& rest);
+int RunSubcommand(const QString& group, const QStringList& args,
+                  std::initializer_list<std::pair<const char*, Subcommand>> subcommands);
 
 // "YYYY-MM-DDThh:mm:ss" with an optional ".zzz", local time.
 std::optional<TDateTime> ParseMoment(const QString& text);

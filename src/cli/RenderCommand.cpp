@@ -2,7 +2,6 @@
 #include "cli/Commands.h"
 #include "common/AppDir.h"
 #include "common/DateFormat.h"
-#include "common/IoError.h"
 #include "common/Picture.h"
 #include "face/ClockFace.h"
 #include "face/FacePicture.h"
@@ -46,13 +45,9 @@ private:
 void writePicture(const QImage& image, const QString& path)
 {
     const QString ext = QFileInfo(path).suffix().toLower();
-    try {
-        if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg")) {
-            SaveJpeg(image, path);
-            return;
-        }
-    } catch (const IoError& e) {
-        throw Failure(e.message());
+    if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg")) {
+        SaveJpeg(image, path);
+        return;
     }
     if (!image.save(path, ext == QLatin1String("png") ? "PNG" : "BMP"))
         throw Failure(QStringLiteral("cannot write \"%1\"").arg(path));
@@ -105,11 +100,7 @@ int RunRenderCommand(const QStringList& rest)
     SkinState state;
     const StaticFontCatalog fonts(QFontDatabase::families());
     SkinFile skins(state, appDir, fonts);
-    try {
-        skins.LoadSkin(skinPath, false);
-    } catch (const IoError& e) {
-        throw Failure(e.message());
-    }
+    skins.LoadSkin(skinPath, false);
     if (size)
         state.CurrentSkin.ClockSize = *size;
 
@@ -122,12 +113,8 @@ int RunRenderCommand(const QStringList& rest)
         FixedMomentHost host(moment, digitalFormat);
         ClockFace face(state, appDir, host);
         face.setFormatSettings(regional);
-        try {
-            face.Timer1Timer(); // the first tick builds the face
-            face.Timer1Timer(); // an ordinary tick places the marker and writes the read-out
-        } catch (const IoError& e) {
-            throw Failure(e.message());
-        }
+        face.Timer1Timer(); // the first tick builds the face
+        face.Timer1Timer(); // an ordinary tick places the marker and writes the read-out
         picture = face.surface().render();
     }
     writePicture(picture, *out);

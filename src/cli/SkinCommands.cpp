@@ -1,31 +1,12 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/JsonWriter.h"
-#include "common/IoError.h"
 #include "face/SkinFields.h"
 #include "face/SkinFile.h"
 
 namespace horavine::cli {
 
 namespace {
-
-TClockSkin readSkin(const QString& path)
-{
-    try {
-        return ReadSkinRecord(path);
-    } catch (const IoError& e) {
-        throw Failure(e.message());
-    }
-}
-
-void writeSkin(const QString& path, const TClockSkin& skin)
-{
-    try {
-        WriteSkinRecord(path, skin);
-    } catch (const IoError& e) {
-        throw Failure(e.message());
-    }
-}
 
 void applyAssignments(TClockSkin& skin, const QStringList& assignments)
 {
@@ -47,7 +28,7 @@ int show(const QStringList& rest)
 {
     const Arguments args(rest, {}, {});
     args.expectPositionals(1, 1);
-    const TClockSkin skin = readSkin(args.positional(0, QStringLiteral("FILE.clk")));
+    const TClockSkin skin = ReadSkinRecord(args.positional(0, QStringLiteral("FILE.clk")));
     JsonWriter json;
     json.beginObject();
     for (const SkinField& field : SkinFieldTable()) {
@@ -70,7 +51,7 @@ int create(const QStringList& rest)
     args.expectPositionals(1, -1);
     TClockSkin skin = DefaultSkin();
     applyAssignments(skin, args.positionals().mid(1));
-    writeSkin(args.positional(0, QStringLiteral("OUT.clk")), skin);
+    WriteSkinRecord(args.positional(0, QStringLiteral("OUT.clk")), skin);
     return 0;
 }
 
@@ -79,9 +60,9 @@ int set(const QStringList& rest)
     const Arguments args(rest, {QStringLiteral("-o")}, {});
     args.expectPositionals(1, -1);
     const QString input = args.positional(0, QStringLiteral("FILE.clk"));
-    TClockSkin skin = readSkin(input);
+    TClockSkin skin = ReadSkinRecord(input);
     applyAssignments(skin, args.positionals().mid(1));
-    writeSkin(args.value(QStringLiteral("-o")).value_or(input), skin);
+    WriteSkinRecord(args.value(QStringLiteral("-o")).value_or(input), skin);
     return 0;
 }
 
@@ -89,17 +70,7 @@ int set(const QStringList& rest)
 
 int RunSkinCommand(const QStringList& args)
 {
-    if (args.isEmpty())
-        throw UsageError(QStringLiteral("skin needs a command: show, new or set"));
-    const QString command = args.first();
-    const QStringList rest = args.mid(1);
-    if (command == QLatin1String("show"))
-        return show(rest);
-    if (command == QLatin1String("new"))
-        return create(rest);
-    if (command == QLatin1String("set"))
-        return set(rest);
-    throw UsageError(QStringLiteral("unknown skin command \"%1\"").arg(command));
+    return RunSubcommand(QStringLiteral("skin"), args, {{"show", show}, {"new", create}, {"set", set}});
 }
 
 } // namespace horavine::cli

@@ -82,7 +82,7 @@ int main(int argc, char* argv[])
     } catch (const horavine::cli::Failure& e) {
         std::fprintf(stderr, "horavine-cli: %s\n", e.what());
         return 1;
-    } catch (const std::exception& e) {
+    } catch (const std::exception& e) { // IoError and PictureError too: the file's name and what is wrong
         std::fprintf(stderr, "horavine-cli: %s\n", e.what());
         return 1;
     }

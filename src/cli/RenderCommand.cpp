@@ -4,11 +4,13 @@
 #include "common/DateFormat.h"
 #include "common/Picture.h"
 #include "face/ClockFace.h"
+#include "face/FacePhoto.h"
 #include "face/FacePicture.h"
 #include "face/SkinFile.h"
 #include "face/SkinState.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -60,7 +62,7 @@ int RunRenderCommand(const QStringList& rest)
     const Arguments args(rest,
                          {QStringLiteral("--at"), QStringLiteral("--size"), QStringLiteral("--format"),
                           QStringLiteral("--locale"), QStringLiteral("-o")},
-                         {QStringLiteral("--picture-only")});
+                         {QStringLiteral("--picture-only"), QStringLiteral("--gallery")});
     args.expectPositionals(1, 1);
     const QString skinPath = QFileInfo(args.positional(0, QStringLiteral("FILE.clk"))).absoluteFilePath();
     const TDateTime moment = MomentOption(args, QStringLiteral("--at"));
@@ -97,15 +99,23 @@ int RunRenderCommand(const QStringList& rest)
     QGuiApplication app(argc, argv);
 
     const AppDir appDir(QCoreApplication::applicationDirPath());
+    // The skin fonts beside the tool, as the clock adds them for its run.
+    for (const QFileInfo& font : QDir(appDir.fontsFolder()).entryInfoList({QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(font.absoluteFilePath());
     SkinState state;
     const StaticFontCatalog fonts(QFontDatabase::families());
     SkinFile skins(state, appDir, fonts);
     skins.LoadSkin(skinPath, false);
-    if (size)
+    if (size && !args.flag(QStringLiteral("--gallery")))
         state.CurrentSkin.ClockSize = *size;
 
     QImage picture;
-    if (args.flag(QStringLiteral("--picture-only"))) {
+    if (args.flag(QStringLiteral("--gallery"))) {
+        ReadoutFormat format;
+        format.index = digitalFormat;
+        format.regional = regional;
+        picture = PhotographFace(state, appDir, moment, format, size.value_or(kGalleryPictureSize));
+    } else if (args.flag(QStringLiteral("--picture-only"))) {
         const TimeParts t = DecodeTime(moment);
         picture = QImage(state.CurrentSkin.ClockSize, state.CurrentSkin.ClockSize, QImage::Format_RGB32);
         DrawFacePicture(picture, state.CurrentSkin, HourAngle(t.hour, t.minute), MinuteAngle(t.minute));

@@ -30,11 +30,13 @@ Formats:
                                           PATTERN applied to MOMENT
 
 Faces:
-  render FILE.clk --at MOMENT [--size PX] [--picture-only] [--format ampm|24] [--locale NAME]
-         -o OUT.png|OUT.jpg|OUT.bmp
+  render FILE.clk --at MOMENT [--size PX] [--picture-only | --gallery] [--format ampm|24]
+         [--locale NAME] -o OUT.png|OUT.jpg|OUT.bmp
                                           the face as the clock shows it at MOMENT, PX x PX
                                           (default: the skin's size); textures are looked up
-                                          beside this tool, as the clock does
+                                          beside this tool, as the clock does. --gallery: the
+                                          gallery preview (300 x 300 unless --size, opaque, the
+                                          corners outside the outline in the gallery's blue)
 
 MOMENT is YYYY-MM-DDThh:mm:ss with an optional .zzz, local time. NAME is a locale such as
 en_US (default: the system's). "--" ends the options. Errors exit with 1, wrong calls with 2.

@@ -7,10 +7,11 @@
 #include "app/KeyMoves.h"
 #include "app/Platform.h"
 #include "app/TTrayNotifyIcon.h"
-#include "app/TfrmOptions.h"
+#include "designer/TfrmOptions.h"
 #include "common/FileList.h"
 #include "common/IoError.h"
 #include "face/FaceGeometry.h"
+#include "face/FacePhoto.h"
 #include "face/WindowShape.h"
 #include "timer/TfrmTimer.h"
 
@@ -26,7 +27,7 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QScreen>
-#include <QSpinBox>
+#include "designer/TSpinEdit.h"
 #include <QTabWidget>
 #include <QWindow>
 #include <cmath>
@@ -124,6 +125,29 @@ void TfrmZavIro::setOptionsWindow(TfrmOptions* options)
     options->CloseClock = [this] {
         close();
     };
+    options->LoadSkin = [this](const QString& path) {
+        m_skinFile.LoadSkin(path, m_options->chkKeepSize->isChecked());
+    };
+    options->WriteSkinFile = [this](const QString& path) {
+        m_skinFile.WriteSkinFile(path);
+    };
+    options->CurrentSkinFile = [this] {
+        return m_skinFile.CurrentSkinFile();
+    };
+    options->PhotographClock = [this] {
+        ReadoutFormat format;
+        format.index = digitalFormatIndex();
+        format.formatAMPM = m_face->FormatAMPM();
+        format.format24 = m_face->Format24();
+        format.regional = m_face->formatSettings();
+        return PhotographFace(m_skin, m_appDir, clockTime(), format);
+    };
+    options->Overlay = [this] {
+        return &m_face->surface().ColorBand();
+    };
+    options->OverlayChanged = [this] {
+        update();
+    };
 }
 
 void TfrmZavIro::setTimerWindow(TfrmTimer* timer)
@@ -203,9 +227,7 @@ void TfrmZavIro::FormShow()
 
 void TfrmZavIro::RefreshGalleryTabs()
 {
-    QStringList galleries;
-    ListFolders(m_appDir.skinsFolder(), galleries);
-    m_options->setGalleries(galleries);
+    m_options->RefreshGalleryTabs();
 }
 
 void TfrmZavIro::FormActivate()
@@ -457,6 +479,12 @@ void TfrmZavIro::refillSkinControls()
 {
     if (m_options && m_options->isVisible())
         m_options->ShowSkinInControls();
+}
+
+void TfrmZavIro::showActiveSkin(const QString& name)
+{
+    if (m_options)
+        m_options->setActiveSkinName(name);
 }
 
 void TfrmZavIro::rebuildFace()

@@ -110,6 +110,7 @@ public:
     bool isFillingControls() const override;
     void refillSkinControls() override;
     void rebuildFace() override;
+    void showActiveSkin(const QString& name) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -8,7 +8,7 @@
 #include "app/ErrorBox.h"
 #include "app/Platform.h"
 #include "app/SingleInstance.h"
-#include "app/TfrmOptions.h"
+#include "designer/TfrmOptions.h"
 #include "app/TfrmZavIro.h"
 #include "common/AppDir.h"
 #include "common/Clock.h"
@@ -54,7 +54,7 @@ int main(int argc, char* argv[])
 
     auto frmZavIro = std::make_unique<TfrmZavIro>(skin, alarms, appDir, clock, QApplication::arguments());
     auto frmTimer = std::make_unique<TfrmTimer>(frmZavIro.get());
-    auto frmOptions = std::make_unique<TfrmOptions>(skin, frmZavIro.get());
+    auto frmOptions = std::make_unique<TfrmOptions>(skin, appDir, frmZavIro.get());
     // The alarm list is the options window's: loaded as it is created, so that the close-time
     // save writes back what was there (the alarm editor reports missed and expired ones).
     try {

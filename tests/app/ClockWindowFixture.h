@@ -7,7 +7,7 @@
 #include "alarms/AlarmRecord.h"
 #include "alarms/ui/TfrmShowPic.h"
 #include "app/ErrorBox.h"
-#include "app/TfrmOptions.h"
+#include "designer/TfrmOptions.h"
 #include "app/TfrmZavIro.h"
 #include "common/AppDir.h"
 #include "common/Clock.h"
@@ -72,7 +72,7 @@ protected:
         window->setWorkAreaProvider([] { return QRect(0, 0, 1366, 728); });
         window->setScreenSizeProvider([] { return QSize(1366, 768); });
         timer = new TfrmTimer(window.get());
-        options = new TfrmOptions(skin, window.get());
+        options = new TfrmOptions(skin, appDir(), window.get());
         showPic = new TfrmShowPic(window.get());
         window->setTimerWindow(timer);
         window->setOptionsWindow(options);

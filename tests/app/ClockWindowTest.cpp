@@ -6,7 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QSpinBox>
+#include "designer/TSpinEdit.h"
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>

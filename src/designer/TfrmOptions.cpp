@@ -1,0 +1,349 @@
+#include "designer/TfrmOptions.h"
+
+#include "app/ClockSettings.h"
+#include "app/ErrorBox.h"
+#include "common/IoError.h"
+#include "controls/OptionsButtons.h"
+#include "controls/TDsFancyButton.h"
+#include "designer/OptionsHelp.h"
+#include "designer/OptionsIcons.h"
+#include "designer/TfmGallery.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace horavine {
+
+namespace {
+
+// The user guide ships beside the executable, so the notice's link works offline.
+const char kNoticeText[] = "Horavine, a skinnable desktop clock - read the user guide";
+const char kUserGuide[] = "README.md";
+
+} // namespace
+
+TfrmOptions::TfrmOptions(SkinState& skin, const AppDir& appDir, QWidget* parent)
+    : QDialog(parent)
+    , m_skin(skin)
+    , m_appDir(appDir)
+{
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Horavine Clock v3.05  -  Options"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setMinimumSize(410, 590);
+    setMaximumWidth(420);
+    resize(420, 630);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(420 / 2, 630 / 2));
+
+    pcOptions = new QTabWidget(this);
+    pcOptions->setObjectName(QStringLiteral("pcOptions"));
+    pcOptions->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: 27px; }"));
+    pcOptions->addTab(buildDesignPage(), MakeOptionsIcon(OptionsIcon::Design), QStringLiteral("Skin Design"));
+    pcOptions->addTab(buildGalleriesPage(), MakeOptionsIcon(OptionsIcon::Galleries), QStringLiteral("Skin Galleries"));
+    auto* alarmsPage = new QWidget(pcOptions); // the alarm editor's frame goes here
+    alarmsPage->setObjectName(QStringLiteral("tsAlarms"));
+    pcOptions->addTab(alarmsPage, MakeOptionsIcon(OptionsIcon::Alarms), QStringLiteral("  Alarms  "));
+    pcOptions->addTab(buildHelpPage(), MakeOptionsIcon(OptionsIcon::Help), QStringLiteral("  Help   "));
+    for (int i = 0; i < pcOptions->count(); ++i)
+        pcOptions->widget(i)->setAccessibleName(pcOptions->tabText(i).trimmed());
+    connect(pcOptions, &QTabWidget::currentChanged, this, &TfrmOptions::pageChanged);
+
+    buildStatusBar();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(pcOptions, 1);
+    layout->addWidget(buildBottomBar());
+    layout->addWidget(StatusBar1);
+
+    m_changingPage = true;
+    pcOptions->setCurrentIndex(kDesignPage);
+    m_changingPage = false;
+}
+
+TfrmOptions::~TfrmOptions() = default;
+
+QWidget* TfrmOptions::buildGalleriesPage()
+{
+    auto* page = new QWidget(pcOptions);
+    page->setObjectName(QStringLiteral("tsGalleries"));
+    fmGallery = new TfmGallery(m_appDir, page);
+    fmGallery->setObjectName(QStringLiteral("fmGallery"));
+    fmGallery->OnThumbnailClick = [this](const QString& skinPath) { ThumbnailClick(skinPath); };
+
+    // The picture button is kept off screen: previews are taken by "Save skin as...".
+    pnlTakePicture = new QWidget(page);
+    pnlTakePicture->setObjectName(QStringLiteral("pnlTakePicture"));
+    auto* takePicture = new QPushButton(MakeOptionsIcon(OptionsIcon::Camera), QStringLiteral("  Take a picture"),
+                                        pnlTakePicture);
+    takePicture->setObjectName(QStringLiteral("bbTakePicture"));
+    takePicture->setAccessibleName(QStringLiteral("Take a picture"));
+    connect(takePicture, &QPushButton::clicked, this, [this] { bbTakePictureClick(); });
+    bbTakePicture = takePicture;
+    auto* panelLayout = new QHBoxLayout(pnlTakePicture);
+    panelLayout->addWidget(takePicture);
+    panelLayout->addStretch();
+    pnlTakePicture->hide();
+
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(fmGallery, 1);
+    layout->addWidget(pnlTakePicture);
+    return page;
+}
+
+QWidget* TfrmOptions::buildHelpPage()
+{
+    auto* page = new QWidget(pcOptions);
+    page->setObjectName(QStringLiteral("tsHelp"));
+    pcHelp = new QTabWidget(page);
+    pcHelp->setObjectName(QStringLiteral("pcHelp"));
+    pcHelp->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: 26px; }"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(15);
+    const QStringList captions = HelpPageCaptions();
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* text = new QPlainTextEdit(pcHelp);
+        text->setObjectName(QStringLiteral("mmHelp%1").arg(i + 1));
+        text->setReadOnly(true);
+        text->setFrameShape(QFrame::NoFrame);
+        text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        text->setFont(font);
+        text->setPlainText(HelpPageText(i));
+        text->setAccessibleName(captions[i]);
+        pcHelp->addTab(text, captions[i]);
+    }
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(pcHelp);
+    return page;
+}
+
+QWidget* TfrmOptions::buildBottomBar()
+{
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("pnlBottom"));
+    bar->setFixedHeight(48);
+
+    bbClose = new TDsFancyButton(bar);
+    bbClose->setObjectName(QStringLiteral("bbClose"));
+    StyleOptionsButton(*bbClose, OptionsButton::Close);
+    connect(bbClose, &QAbstractButton::clicked, this, &TfrmOptions::bbCloseClick);
+
+    lblActiveSkin = new QLabel(bar);
+    lblActiveSkin->setObjectName(QStringLiteral("lblActiveSkin"));
+    lblActiveSkin->setAlignment(Qt::AlignCenter);
+    lblActiveSkin->setFrameShape(QFrame::Box);
+    lblActiveSkin->setFixedWidth(137);
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(15);
+    lblActiveSkin->setFont(arial);
+    lblActiveSkin->setAccessibleName(QStringLiteral("Active skin"));
+
+    bbDone = new TDsFancyButton(bar);
+    bbDone->setObjectName(QStringLiteral("bbDone"));
+    StyleOptionsButton(*bbDone, OptionsButton::Done);
+    connect(bbDone, &QAbstractButton::clicked, this, &TfrmOptions::bbDoneClick);
+
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(bbClose);
+    layout->addStretch();
+    layout->addWidget(lblActiveSkin);
+    layout->addStretch();
+    layout->addWidget(bbDone);
+    return bar;
+}
+
+void TfrmOptions::buildStatusBar()
+{
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    lblNotice = new QLabel(QString::fromUtf8(kNoticeText), StatusBar1);
+    lblNotice->setObjectName(QStringLiteral("lblNotice"));
+    QFont font(QStringLiteral("Arial"));
+    font.setUnderline(true);
+    lblNotice->setFont(font);
+    QPalette palette = lblNotice->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    lblNotice->setPalette(palette);
+    lblNotice->setCursor(Qt::PointingHandCursor);
+    lblNotice->setAccessibleName(lblNotice->text());
+    lblNotice->installEventFilter(this);
+    StatusBar1->addWidget(lblNotice, 1);
+    StatusBar1->installEventFilter(this);
+}
+
+bool TfrmOptions::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == lblNotice || watched == StatusBar1) && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        StatusBarClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmOptions::StatusBarClick()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(m_appDir.file(QString::fromUtf8(kUserGuide))));
+}
+
+// --- the permanent options and the read-out format
+
+int TfrmOptions::digFormatIndex() const
+{
+    return m_digFormatGroup->checkedId();
+}
+
+void TfrmOptions::setDigFormatIndex(int index)
+{
+    if (index >= 0 && index <= 1) {
+        m_digFormatGroup->button(index)->setChecked(true);
+    } else {
+        // An exclusive group cannot be emptied by unchecking its checked button.
+        m_digFormatGroup->setExclusive(false);
+        for (QAbstractButton* button : m_digFormatGroup->buttons())
+            button->setChecked(false);
+        m_digFormatGroup->setExclusive(true);
+    }
+    rgDigFormatClick();
+}
+
+void TfrmOptions::rgDigFormatClick()
+{
+    if (SetAmPm)
+        SetAmPm(digFormatIndex() == 0);
+}
+
+PermanentOptions TfrmOptions::permanentOptions() const
+{
+    PermanentOptions options;
+    options.randomSkin = chkRandomSkin->isChecked();
+    options.randomSkinGallery
+        = cbRandomSkinGallery->currentIndex() >= 0 ? cbRandomSkinGallery->currentText() : QString();
+    options.lastPos = chkLastPos->isChecked();
+    options.keepSize = chkKeepSize->isChecked();
+    options.stayOnTop = chkStayOnTop->isChecked();
+    options.digFormat = digFormatIndex();
+    return options;
+}
+
+void TfrmOptions::RefreshGalleryTabs()
+{
+    fmGallery->RefreshGalleryTabs();
+    // The random-skin list is a copy of the tabs as they are now; later refreshes leave it.
+    cbRandomSkinGallery->clear();
+    cbRandomSkinGallery->addItems(fmGallery->galleryNames());
+    cbRandomSkinGallery->setCurrentIndex(-1);
+}
+
+void TfrmOptions::setActiveSkinName(const QString& name)
+{
+    lblActiveSkin->setText(name);
+    lblActiveSkin->setAccessibleDescription(name);
+}
+
+QString TfrmOptions::activeSkinName() const
+{
+    return lblActiveSkin->text();
+}
+
+// --- Done, Close, activation, pages
+
+bool TfrmOptions::runDone()
+{
+    TakeSkinFromControls();
+    if (EndAlarmEditing)
+        EndAlarmEditing();
+    try {
+        if (WriteSettings)
+            WriteSettings();
+    } catch (const IoError& error) {
+        ShowErrorBox(this, error.message());
+        return false;
+    }
+    return true;
+}
+
+void TfrmOptions::bbDoneClick()
+{
+    if (runDone() && isVisible())
+        accept();
+}
+
+void TfrmOptions::bbCloseClick()
+{
+    if (!runDone())
+        return;
+    if (isVisible())
+        accept();
+    if (CloseClock)
+        CloseClock();
+}
+
+void TfrmOptions::rgShapeClick()
+{
+    TakeSkinFromControls();
+    if (EndAlarmEditing)
+        EndAlarmEditing();
+}
+
+void TfrmOptions::activationStep()
+{
+    if (InitEditor)
+        InitEditor();
+}
+
+void TfrmOptions::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        ShowSkinInControls();
+        activationStep();
+    }
+}
+
+void TfrmOptions::pageChanged(int index)
+{
+    if (m_changingPage)
+        return;
+    switch (index) {
+    case kGalleriesPage:
+        fmGallery->BuildThumbnails();
+        break;
+    case kAlarmsPage:
+        if (SelectFirstAlarm)
+            SelectFirstAlarm();
+        break;
+    case kHelpPage:
+        pcHelp->setCurrentIndex(0);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace horavine

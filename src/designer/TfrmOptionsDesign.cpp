@@ -1,0 +1,434 @@
+// The "Skin Design" page: its controls, and the two copies between them and CurrentSkin.
+
+#include "app/ErrorBox.h"
+#include "controls/OptionsButtons.h"
+#include "controls/TDsFancyButton.h"
+#include "designer/ColorPicker.h"
+#include "designer/OptionsIcons.h"
+#include "designer/TColorButton.h"
+#include "designer/TSpinEdit.h"
+#include "designer/TfrmOptions.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace horavine {
+
+namespace {
+
+constexpr TColor kPermanentBackground = 0xEAF3F4; // 0x00BBGGRR, shared by the digital-format group
+
+QLabel* Label(const QString& text, QWidget* parent)
+{
+    return new QLabel(text, parent);
+}
+
+TSpinEdit* SpinEdit(const char* name, int minimum, int maximum, int step, TSpinEdit::Typing typing,
+                    const QString& hint, QWidget* parent)
+{
+    auto* edit = new TSpinEdit(minimum, maximum, step, typing, parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    if (!hint.isEmpty()) {
+        edit->setToolTip(hint);
+        edit->setAccessibleName(hint);
+    }
+    return edit;
+}
+
+QComboBox* DropDown(const char* name, const QStringList& items, int visibleRows, const QString& hint, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->addItems(items);
+    list->setMaxVisibleItems(visibleRows);
+    list->setToolTip(hint);
+    list->setAccessibleName(hint);
+    return list;
+}
+
+QGroupBox* Group(const QString& caption, QWidget* parent)
+{
+    auto* group = new QGroupBox(caption, parent);
+    group->setAccessibleName(caption.trimmed());
+    return group;
+}
+
+TColorButton* MakeColorButton(const char* name, const QString& caption, const QString& hint, QWidget* parent)
+{
+    auto* button = new TColorButton(caption, hint, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+} // namespace
+
+QWidget* TfrmOptions::buildDesignPage()
+{
+    using T = TSpinEdit;
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("tsDesign"));
+
+    rgShape = Group(QStringLiteral(" Shape "), page);
+    rgShape->setObjectName(QStringLiteral("rgShape"));
+    rgShape->setToolTip(QStringLiteral("Choose a clock shape"));
+    m_shapeGroup = new QButtonGroup(rgShape);
+    auto* shapeLayout = new QHBoxLayout(rgShape);
+    const QString shapes[] = {QStringLiteral("Circular"), QStringLiteral("Square"), QStringLiteral("Rounded")};
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new QRadioButton(shapes[i], rgShape);
+        button->setToolTip(rgShape->toolTip());
+        m_shapeGroup->addButton(button, i);
+        shapeLayout->addWidget(button);
+    }
+    m_shapeGroup->button(0)->setChecked(true);
+
+    auto* transparency = Group(QStringLiteral("Transparency [%] "), page);
+    seTransparency = SpinEdit("seTransparency", 0, 50, 5, T::TypingAllowed, QStringLiteral("Clock transparency"),
+                              transparency);
+    (new QHBoxLayout(transparency))->addWidget(seTransparency);
+
+    auto* general = Group(QStringLiteral(" General "), page);
+    seSize = SpinEdit("seSize", 50, 1000, 5, T::TypingAllowed, QStringLiteral("Clock size"), general);
+    QFont bold = seSize->font();
+    bold.setBold(true);
+    seSize->setFont(bold);
+    seSize->setValue(DefaultSkin().ClockSize);
+    auto* pattern = new QPushButton(MakeOptionsIcon(OptionsIcon::Texture), QStringLiteral(" Texture"), general);
+    pattern->setObjectName(QStringLiteral("bbPattern"));
+    pattern->setToolTip(QStringLiteral("Overlaped texture"));
+    pattern->setAccessibleName(pattern->toolTip());
+    bbPattern = pattern;
+    auto* generalLayout = new QHBoxLayout(general);
+    generalLayout->addWidget(Label(QStringLiteral("Size "), general));
+    generalLayout->addWidget(seSize);
+    generalLayout->addWidget(Label(QStringLiteral("pixels"), general));
+    generalLayout->addStretch();
+    generalLayout->addWidget(bbPattern);
+
+    auto bandGroup = [&](const QString& caption, TColorButton*& first, const char* firstName, const QString& firstHint,
+                         TSpinEdit*& middle, const char* middleName, TColorButton*& last, const char* lastName,
+                         const QString& lastHint) {
+        auto* group = Group(caption, page);
+        first = MakeColorButton(firstName, QStringLiteral(" First"), firstHint, group);
+        middle = SpinEdit(middleName, 5, 95, 5, T::TypingAllowed, QString(), group);
+        middle->setAccessibleName(caption.trimmed() + QStringLiteral(": middle color position"));
+        last = MakeColorButton(lastName, QStringLiteral(" Last"), lastHint, group);
+        auto* layout = new QHBoxLayout(group);
+        layout->addWidget(first);
+        layout->addWidget(Label(QStringLiteral("Middle color pos.  "), group));
+        layout->addWidget(middle);
+        layout->addWidget(Label(QStringLiteral("%"), group));
+        layout->addWidget(last);
+        return group;
+    };
+    auto* hours = bandGroup(QStringLiteral(" Hours Colors (inner band) "), bbHourStC, "bbHourStC",
+                            QStringLiteral("First color for hours band"), seHourMdC, "seHourMdC", bbHourEndC,
+                            "bbHourEndC", QStringLiteral("Last color for hours band"));
+    auto* minutes = bandGroup(QStringLiteral(" Minutes Colors (outer band) "), bbMinStC, "bbMinStC",
+                              QStringLiteral("First color for minutes band"), seMinMdC, "seMinMdC", bbMinEndC,
+                              "bbMinEndC", QStringLiteral("Last color for minutes band"));
+
+    auto* tics = Group(QStringLiteral(" Tics "), page);
+    seTicsWidth = SpinEdit("seTicsWidth", 1, 20, 1, T::ArrowsOnly, QStringLiteral("Choose tics width"), tics);
+    bbTicsColor = MakeColorButton("bbTicsColor", QStringLiteral(" Color"), QStringLiteral("Choose tics color"), tics);
+    auto* ticsLayout = new QHBoxLayout(tics);
+    ticsLayout->addWidget(Label(QStringLiteral("Width"), tics));
+    ticsLayout->addWidget(seTicsWidth);
+    ticsLayout->addWidget(bbTicsColor);
+
+    auto* seconds = Group(QStringLiteral(" Seconds "), page);
+    cbSecStyle = DropDown("cbSecStyle",
+                          {QStringLiteral("Empty Circle"), QStringLiteral("Full Circle"), QStringLiteral("Star"),
+                           QStringLiteral("None"), QStringLiteral("Empty Square"), QStringLiteral("Full Square"),
+                           QStringLiteral("Cross"), QStringLiteral("Diamond"), QStringLiteral("Triangle")},
+                          10, QStringLiteral("Choose second hand shape"), seconds);
+    bbSecColor = MakeColorButton("bbSecColor", QStringLiteral(" Color"), QStringLiteral("Choose second hand color"),
+                                 seconds);
+    auto* secondsLayout = new QHBoxLayout(seconds);
+    secondsLayout->addWidget(cbSecStyle, 1);
+    secondsLayout->addWidget(bbSecColor);
+
+    auto* band = Group(QStringLiteral(" Tics Band (middle) "), page);
+    bbBgColor = MakeColorButton("bbBgColor", QStringLiteral(" Background Color"),
+                                QStringLiteral("Choose tics band color"), band);
+    seInnerEdge = SpinEdit("seInnerEdge", 10, 80, 1, T::ArrowsOnly,
+                           QStringLiteral("Inner/middle band boundary position"), band);
+    seOuterEdge = SpinEdit("seOuterEdge", 20, 90, 1, T::ArrowsOnly,
+                           QStringLiteral("Middle/outer band boundary position"), band);
+    auto* bandLayout = new QHBoxLayout(band);
+    bandLayout->addWidget(bbBgColor);
+    bandLayout->addStretch();
+    bandLayout->addWidget(Label(QStringLiteral("From"), band));
+    bandLayout->addWidget(seInnerEdge);
+    bandLayout->addWidget(Label(QStringLiteral("%  to"), band));
+    bandLayout->addWidget(seOuterEdge);
+    bandLayout->addWidget(Label(QStringLiteral("%"), band));
+
+    auto* digital = Group(QStringLiteral(" Digital Clock "), page);
+    cbDigPosition = DropDown("cbDigPosition",
+                             {QStringLiteral("Off"), QStringLiteral("Top"), QStringLiteral("Middle"),
+                              QStringLiteral("Bottom")},
+                             10, QStringLiteral("Digilal clock position/Off"), digital);
+    seDigSize = SpinEdit("seDigSize", 5, 100, 1, T::ArrowsOnly, QStringLiteral("Digital clock size"), digital);
+    cbFontNames = DropDown("cbFontNames", {}, 16, QStringLiteral("Digital clock font"), digital);
+    fillFontNames();
+    bbDigColor = MakeColorButton("bbDigColor", QStringLiteral(" Color"), QStringLiteral("Digital clock font color"),
+                                 digital);
+    auto* digitalLayout = new QGridLayout(digital);
+    digitalLayout->addWidget(cbDigPosition, 0, 0);
+    auto* sizeRow = new QHBoxLayout;
+    sizeRow->addWidget(seDigSize);
+    sizeRow->addWidget(Label(QStringLiteral("%"), digital));
+    digitalLayout->addLayout(sizeRow, 0, 1);
+    digitalLayout->addWidget(bbDigColor, 0, 2);
+    digitalLayout->addWidget(cbFontNames, 1, 0, 1, 3);
+
+    auto* layout = new QGridLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setVerticalSpacing(2);
+    layout->addWidget(rgShape, 0, 0);
+    layout->addWidget(transparency, 0, 1);
+    layout->addWidget(general, 1, 0, 1, 2);
+    layout->addWidget(hours, 2, 0, 1, 2);
+    layout->addWidget(minutes, 3, 0, 1, 2);
+    layout->addWidget(tics, 4, 0);
+    layout->addWidget(seconds, 4, 1);
+    layout->addWidget(band, 5, 0, 1, 2);
+    layout->addWidget(digital, 6, 0, 1, 2);
+    layout->addWidget(buildPermanentPanel(page), 7, 0, 1, 2);
+    layout->setRowStretch(8, 1);
+
+    connectSkinControls();
+    return page;
+}
+
+QWidget* TfrmOptions::buildPermanentPanel(QWidget* page)
+{
+    auto* panel = new QFrame(page);
+    panel->setObjectName(QStringLiteral("pnlPermanent"));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+
+    const QColor background = QColor::fromRgb(qRgb(kPermanentBackground & 0xFF, (kPermanentBackground >> 8) & 0xFF,
+                                                   (kPermanentBackground >> 16) & 0xFF));
+    auto tint = [&](QWidget* widget) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Window, background);
+        widget->setPalette(palette);
+        widget->setAutoFillBackground(true);
+    };
+
+    auto* permanent = Group(QStringLiteral(" Permanent Options "), panel);
+    tint(permanent);
+    chkLastPos = new QCheckBox(QStringLiteral("Save last pos. on exit"), permanent);
+    chkLastPos->setObjectName(QStringLiteral("chkLastPos"));
+    chkLastPos->setChecked(true);
+    chkKeepSize = new QCheckBox(QStringLiteral("Permanent clock size"), permanent);
+    chkKeepSize->setObjectName(QStringLiteral("chkKeepSize"));
+    chkKeepSize->setChecked(true);
+    chkStayOnTop = new QCheckBox(QStringLiteral("Always On Top"), permanent);
+    chkStayOnTop->setObjectName(QStringLiteral("chkStayOnTop"));
+    chkStayOnTop->setToolTip(QStringLiteral("The clock stays above all"));
+    chkStayOnTop->setAccessibleName(chkStayOnTop->toolTip());
+    chkRandomSkin = new QCheckBox(QStringLiteral("Random Skin from"), permanent);
+    chkRandomSkin->setObjectName(QStringLiteral("chkRandomSkin"));
+    cbRandomSkinGallery = new QComboBox(permanent);
+    cbRandomSkinGallery->setObjectName(QStringLiteral("cbRandomSkinGallery"));
+    cbRandomSkinGallery->setAccessibleName(QStringLiteral("Random skin gallery"));
+    cbRandomSkinGallery->setEnabled(false);
+    auto* permanentLayout = new QVBoxLayout(permanent);
+    permanentLayout->setSpacing(1);
+    permanentLayout->addWidget(chkLastPos);
+    permanentLayout->addWidget(chkKeepSize);
+    permanentLayout->addWidget(chkStayOnTop);
+    permanentLayout->addWidget(chkRandomSkin);
+    permanentLayout->addWidget(cbRandomSkinGallery);
+
+    rgDigFormat = Group(QStringLiteral(" Digital Format "), panel);
+    rgDigFormat->setObjectName(QStringLiteral("rgDigFormat"));
+    tint(rgDigFormat);
+    m_digFormatGroup = new QButtonGroup(rgDigFormat);
+    auto* digLayout = new QHBoxLayout(rgDigFormat);
+    const QString captions[] = {QStringLiteral("AMPM"), QStringLiteral("24")};
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new QRadioButton(captions[i], rgDigFormat);
+        m_digFormatGroup->addButton(button, i);
+        digLayout->addWidget(button);
+    }
+    m_digFormatGroup->button(0)->setChecked(true);
+    connect(m_digFormatGroup, &QButtonGroup::idClicked, this, [this] { rgDigFormatClick(); });
+
+    sbSaveSettings = new TDsFancyButton(panel);
+    sbSaveSettings->setObjectName(QStringLiteral("sbSaveSettings"));
+    StyleOptionsButton(*sbSaveSettings, OptionsButton::SaveSkin);
+    connect(sbSaveSettings, &QAbstractButton::clicked, this, [this] { sbSaveSettingsClick(); });
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(rgDigFormat);
+    right->addStretch();
+    right->addWidget(sbSaveSettings, 0, Qt::AlignHCenter);
+    auto* layout = new QHBoxLayout(panel);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(permanent, 1);
+    layout->addLayout(right);
+    return panel;
+}
+
+void TfrmOptions::fillFontNames()
+{
+    QStringList names = QFontDatabase::families();
+    names.append(QStringLiteral("Default"));
+    names.removeDuplicates();
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    cbFontNames->clear();
+    cbFontNames->addItems(names);
+}
+
+void TfrmOptions::connectSkinControls()
+{
+    for (TColorButton* button : {bbHourStC, bbHourEndC, bbMinStC, bbMinEndC, bbBgColor, bbTicsColor, bbSecColor,
+                                 bbDigColor})
+        connect(button, &QPushButton::clicked, this, [this, button] { colorButtonClick(button); });
+    for (TSpinEdit* edit : {seTicsWidth, seSize, seDigSize, seHourMdC, seMinMdC, seTransparency})
+        connect(edit, &TSpinEdit::valueChanged, this, [this] { commonChange(); });
+    for (QComboBox* list : {cbSecStyle, cbDigPosition, cbFontNames})
+        connect(list, &QComboBox::currentIndexChanged, this, [this] { commonChange(); });
+    // The always-on-top box is a skin control too: the rebuild applies it, also when code sets it.
+    connect(chkStayOnTop, &QCheckBox::toggled, this, [this] { commonChange(); });
+    connect(chkRandomSkin, &QCheckBox::toggled, cbRandomSkinGallery, &QWidget::setEnabled);
+    connect(m_shapeGroup, &QButtonGroup::idClicked, this, [this] { rgShapeClick(); });
+    // The band boundaries hold each other, also while the controls are being filled.
+    connect(seInnerEdge, &TSpinEdit::valueChanged, this, [this] {
+        commonChange();
+        seOuterEdge->setMinimum(seInnerEdge->value() - 1);
+    });
+    connect(seOuterEdge, &TSpinEdit::valueChanged, this, [this] {
+        commonChange();
+        seInnerEdge->setMaximum(seOuterEdge->value() + 1);
+    });
+    connect(bbPattern, &QAbstractButton::clicked, this, [this] { bbPatternClick(); });
+}
+
+void TfrmOptions::commonChange()
+{
+    if (m_filling)
+        return;
+    TakeSkinFromControls();
+}
+
+void TfrmOptions::colorButtonClick(TColorButton* button)
+{
+    if (m_filling)
+        return;
+    if (const std::optional<TColor> chosen = PickColor(this, button->color()))
+        button->setColor(*chosen);
+    else
+        button->redrawSwatch();
+    TakeSkinFromControls();
+}
+
+int TfrmOptions::shapeIndex() const
+{
+    return m_shapeGroup->checkedId();
+}
+
+void TfrmOptions::ShowSkinInControls()
+{
+    const TClockSkin& skin = m_skin.CurrentSkin;
+    const bool wasFilling = m_filling;
+    m_filling = true;
+
+    // The band boundaries' cross limits come from the skin shown before; loosened first, a new
+    // skin's edges are shown as they are and only then hold each other again.
+    seInnerEdge->setMaximum(80);
+    seOuterEdge->setMinimum(20);
+
+    bbHourStC->setColor(skin.HourStartColor);
+    seHourMdC->setValue(skin.HourMidPos);
+    bbHourEndC->setColor(skin.HourEndColor);
+    seInnerEdge->setValue(skin.InnerEdge);
+    bbMinStC->setColor(skin.MinStartColor);
+    seMinMdC->setValue(skin.MinMidPos);
+    bbMinEndC->setColor(skin.MinEndColor);
+    seOuterEdge->setValue(skin.OuterEdge);
+    seOuterEdge->setMinimum(seInnerEdge->value() - 1);
+    seInnerEdge->setMaximum(seOuterEdge->value() + 1);
+    bbBgColor->setColor(skin.TicsBandColor);
+    bbTicsColor->setColor(skin.TicsColor);
+    seTicsWidth->setValue(skin.TicsWidth);
+    bbSecColor->setColor(skin.SecColor);
+    seTransparency->setValue(skin.Transparency);
+    seSize->setValue(skin.ClockSize);
+
+    const int shape = skin.NotCircular == 0 ? 0 : skin.Rounded == 1 ? 2 : 1;
+    m_shapeGroup->button(shape)->setChecked(true);
+
+    cbSecStyle->setCurrentIndex(skin.SecStyle >= 0 && skin.SecStyle < cbSecStyle->count() ? int(skin.SecStyle) : -1);
+    cbDigPosition->setCurrentIndex(
+        skin.DigPosition >= 0 && skin.DigPosition < cbDigPosition->count() ? int(skin.DigPosition) : -1);
+    seDigSize->setValue(skin.DigSize);
+
+    int font = cbFontNames->findText(skin.DigFont.text(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (font < 0)
+        font = cbFontNames->findText(QStringLiteral("Arial"), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // Arial is rarely installed here; the system's default font is the next best thing.
+    if (font < 0)
+        font = cbFontNames->findText(QStringLiteral("Default"), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    cbFontNames->setCurrentIndex(font);
+
+    bbDigColor->setColor(skin.DigColor);
+    m_filling = wasFilling;
+}
+
+void TfrmOptions::TakeSkinFromControls()
+{
+    if (m_filling)
+        return;
+    TClockSkin& skin = m_skin.CurrentSkin;
+    skin.HourStartColor = bbHourStC->color();
+    skin.HourMidPos = seHourMdC->value();
+    skin.HourEndColor = bbHourEndC->color();
+    skin.InnerEdge = seInnerEdge->value();
+    skin.MinStartColor = bbMinStC->color();
+    skin.MinMidPos = seMinMdC->value();
+    skin.MinEndColor = bbMinEndC->color();
+    skin.OuterEdge = seOuterEdge->value();
+    skin.TicsBandColor = bbBgColor->color();
+    skin.TicsColor = bbTicsColor->color();
+    skin.TicsWidth = seTicsWidth->value();
+    skin.NotCircular = shapeIndex() != 0 ? 1 : 0;
+    skin.Rounded = shapeIndex() == 2 ? 1 : 0;
+    skin.SecColor = bbSecColor->color();
+    skin.SecStyle = cbSecStyle->currentIndex();
+    skin.ClockSize = seSize->value();
+
+    // An 8-bit field: a typed value beyond it stops here, before the face is rebuilt.
+    const int transparency = seTransparency->value();
+    if (transparency < 0 || transparency > 255) {
+        ShowErrorBox(this, QStringLiteral("Range check error"));
+        return;
+    }
+    skin.Transparency = std::uint8_t(transparency);
+    skin.ClockSize = std::clamp(seSize->value(), seSize->minimum(), seSize->maximum());
+
+    skin.DigPosition = cbDigPosition->currentIndex();
+    skin.DigSize = seDigSize->value();
+    skin.DigFont.setText(cbFontNames->currentText().left(30));
+    skin.DigColor = bbDigColor->color();
+
+    if (RebuildFace)
+        RebuildFace();
+}
+
+} // namespace horavine

@@ -41,8 +41,6 @@ public:
     bool Pressed() const { return m_pressed; }
     bool Hovering() const { return m_hovering; }
     int GlyphState() const { return m_glyphState; }
-    // Where the last paint put the glyph and the caption.
-    const TFancyLayout& LastLayout() const { return m_layout; }
 
     QSize sizeHint() const override;
 
@@ -76,7 +74,7 @@ private:
     bool m_nameFromHint = false;
     int m_glyphState = gsNormal;
     int m_cellWidth = 0;
-    TFancyLayout m_layout;
+    TFancyLayout m_layout; // where the last paint put the glyph and the caption
 };
 
 } // namespace horavine

@@ -6,6 +6,7 @@
 #include "common/PictureCodecs.h"
 
 #include <algorithm>
+#include <climits>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -83,8 +84,20 @@ bool readJpegHeader(JpegDecoder* d, const unsigned char* data, unsigned long siz
         return false;
     jpeg_create_decompress(&d->info);
     d->created = true;
+    // libjpeg's own buffers count too: a progressive picture keeps every coefficient of the full-size picture in
+    // memory however small the output, so a huge header would otherwise ask for gigabytes behind the size check.
+    d->info.mem->max_memory_to_use = long(std::min<qint64>(PictureByteLimit(), LONG_MAX));
     jpeg_mem_src(&d->info, data, size);
     jpeg_read_header(&d->info, TRUE);
+    return true;
+}
+
+// Fills output_width and output_height for the chosen colour space and scale.
+bool computeOutputSize(JpegDecoder* d)
+{
+    if (setjmp(d->err.jump))
+        return false;
+    jpeg_calc_output_dimensions(&d->info);
     return true;
 }
 
@@ -138,6 +151,12 @@ bool readJpegRows(JpegDecoder* d, uchar* bits, qsizetype bytesPerLine)
         ThrowLoadError(path, QStringLiteral("the file is truncated"));
     if (d.err.pub.msg_code == JERR_NO_SOI)
         ThrowLoadError(path, QStringLiteral("not a JPEG file"));
+    if (d.err.pub.msg_code == JERR_NO_BACKING_STORE || d.err.pub.msg_code == JERR_OUT_OF_MEMORY) {
+        ThrowLoadError(path,
+                       QStringLiteral("the picture is too large (%1 × %2 pixels)")
+                           .arg(d.info.image_width)
+                           .arg(d.info.image_height));
+    }
     ThrowLoadError(path, QStringLiteral("damaged JPEG data (%1)").arg(QString::fromLocal8Bit(d.err.message)));
 }
 
@@ -253,7 +272,21 @@ QImage opaqueOnWhite(const QImage& image)
 
 } // namespace
 
-QImage DecodeJpeg(const QByteArray& bytes, const QString& path)
+int JpegScaleDenominator(QSize source, QSize target)
+{
+    if (target.isEmpty())
+        return 1;
+    const auto covers = [&](qint64 side, qint64 wanted, int n) {
+        return (side + n - 1) / n >= wanted;
+    };
+    for (const int n : {8, 4, 2}) {
+        if (covers(source.width(), target.width(), n) && covers(source.height(), target.height(), n))
+            return n;
+    }
+    return 1;
+}
+
+QImage DecodeJpeg(const QByteArray& bytes, const QString& path, QSize target)
 {
     JpegDecoder d;
     if (!readJpegHeader(&d, reinterpret_cast<const unsigned char*>(bytes.constData()), (unsigned long)bytes.size()))
@@ -273,8 +306,20 @@ QImage DecodeJpeg(const QByteArray& bytes, const QString& path)
         ThrowLoadError(path,
                        QStringLiteral("unsupported JPEG colour space (%1 components)").arg(d.info.num_components));
     }
-    CheckPictureSize(path, d.info.image_width, d.info.image_height);
-    QImage image = AllocatePicture(path, int(d.info.image_width), int(d.info.image_height), QImage::Format_RGB32);
+    // libjpeg scales while it transforms the blocks, so a reduced picture costs a fraction of the full decode.
+    d.info.scale_num = 1;
+    d.info.scale_denom
+        = unsigned(JpegScaleDenominator(QSize(int(d.info.image_width), int(d.info.image_height)), target));
+    if (!computeOutputSize(&d))
+        throwJpegError(d, path);
+    // The limit is on what is allocated, but the message names the picture as its file has it.
+    if (qint64(d.info.output_width) * qint64(d.info.output_height) > PictureByteLimit() / 4) {
+        ThrowLoadError(path,
+                       QStringLiteral("the picture is too large (%1 × %2 pixels)")
+                           .arg(d.info.image_width)
+                           .arg(d.info.image_height));
+    }
+    QImage image = AllocatePicture(path, int(d.info.output_width), int(d.info.output_height), QImage::Format_RGB32);
     if (!readJpegRows(&d, image.bits(), image.bytesPerLine()))
         throwJpegError(d, path);
     return image;

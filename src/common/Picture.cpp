@@ -15,14 +15,18 @@ void ThrowLoadError(const QString& path, const QString& what)
     throw PictureError(QStringLiteral("Cannot load picture \"%1\": %2").arg(path, what));
 }
 
+qint64 PictureByteLimit()
+{
+    const qint64 limitBytes = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    // Without a limit from Qt, QImage's own ceiling still applies.
+    return limitBytes > 0 ? limitBytes : qint64(INT_MAX);
+}
+
 void CheckPictureSize(const QString& path, qint64 width, qint64 height)
 {
     if (width <= 0 || height <= 0)
         ThrowLoadError(path, QStringLiteral("the picture has no pixels (%1 × %2)").arg(width).arg(height));
-    const qint64 limitBytes = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
-    // Without a limit from Qt, QImage's own ceiling still applies.
-    const qint64 maxBytes = limitBytes > 0 ? limitBytes : qint64(INT_MAX);
-    if (width > maxBytes / 4 / height) {
+    if (width > PictureByteLimit() / 4 / height) {
         ThrowLoadError(path, QStringLiteral("the picture is too large (%1 × %2 pixels)").arg(width).arg(height));
     }
 }
@@ -35,7 +39,10 @@ QImage AllocatePicture(const QString& path, int width, int height, QImage::Forma
     return image;
 }
 
-QImage LoadPicture(const QString& path)
+namespace {
+
+// target: the size the picture will be shown at, or invalid for the whole picture.
+QImage decodePicture(const QString& path, QSize target)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -64,10 +71,36 @@ QImage LoadPicture(const QString& path)
         ThrowLoadError(path, QStringLiteral("the file is empty"));
 
     if (isJpeg)
-        return DecodeJpeg(bytes, path);
+        return DecodeJpeg(bytes, path, target);
     if (isGif)
         return DecodeGif(bytes, path);
-    return DecodeWithQt(bytes, qtFormat, path);
+    return DecodeWithQt(bytes, qtFormat, path, target);
+}
+
+} // namespace
+
+QImage LoadPicture(const QString& path)
+{
+    return decodePicture(path, QSize());
+}
+
+QImage LoadPictureScaled(const QString& path, QSize target)
+{
+    if (target.isEmpty())
+        return LoadPicture(path);
+    QImage image = decodePicture(path, target);
+    if (image.size() == target)
+        return image;
+    CheckPictureSize(path, target.width(), target.height());
+    const bool alpha = image.hasAlphaChannel();
+    image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Smooth scaling hands back premultiplied pixels; callers get the formats LoadPicture promises.
+    if (!image.isNull())
+        image.convertTo(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (image.isNull() || image.size() != target)
+        ThrowLoadError(path,
+                       QStringLiteral("not enough memory for %1 × %2 pixels").arg(target.width()).arg(target.height()));
+    return image;
 }
 
 QByteArray EncodeJpeg(const QImage& image, int quality)

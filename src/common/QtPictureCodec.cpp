@@ -45,7 +45,7 @@ bool isTextFormat(const QByteArray& format)
 
 } // namespace
 
-QImage DecodeWithQt(const QByteArray& bytes, const QByteArray& format, const QString& path)
+QImage DecodeWithQt(const QByteArray& bytes, const QByteArray& format, const QString& path, QSize scaledSize)
 {
     EndWatchingBuffer device(bytes);
     // Unbuffered, so that every read the format's reader makes reaches readData with its own size.
@@ -53,6 +53,8 @@ QImage DecodeWithQt(const QByteArray& bytes, const QByteArray& format, const QSt
     QImageReader reader(&device, format);
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
+    if (scaledSize.isValid() && !scaledSize.isEmpty())
+        reader.setScaledSize(scaledSize);
 
     QImage image;
     if (!reader.read(&image) || image.isNull()) {

@@ -155,3 +155,23 @@ TEST_F(PictureDamageTest, EveryFormatInTheWrongFileIsRefused)
         }
     }
 }
+
+TEST_F(PictureDamageTest, ScaledLoadsOfTruncationsAreRefusedOrComplete)
+{
+    // 7 × 5 lets libjpeg decode the 29 × 19 samples at a quarter, through its reduced transforms.
+    const QSize target(7, 5);
+    for (const Sample& sample : m_samples) {
+        const QString path = m_dir.filePath(QStringLiteral("scaled.") + extensionOf(sample));
+        WriteBytes(path, sample.bytes);
+        const QImage whole = LoadPictureScaled(path, target);
+        ASSERT_EQ(whole.size(), target) << sample.name;
+        for (qsizetype length = 0; length < sample.bytes.size(); ++length) {
+            WriteBytes(path, sample.bytes.left(length));
+            try {
+                EXPECT_EQ(LoadPictureScaled(path, target), whole) << sample.name << " cut to " << length;
+            } catch (const PictureError& e) {
+                EXPECT_TRUE(e.message().contains(path)) << e.message().toStdString();
+            }
+        }
+    }
+}

@@ -6,6 +6,7 @@
 #include "common/Clock.h"
 #include "common/Picture.h"
 #include "designer/TColorButton.h"
+#include "designer/TSpinEdit.h"
 #include "designer/TfrmOptions.h"
 #include "face/FacePhoto.h"
 #include "timer/TfrmTimer.h"

@@ -24,6 +24,7 @@ TSpinEdit::TSpinEdit(int minimum, int maximum, int step, Typing typing, QWidget*
     setKeyboardTracking(true);
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     setText(minimum);
+    lineEdit()->setReadOnly(typing == ArrowsOnly);
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { onTextEdited(); });
 }
 

@@ -36,7 +36,6 @@ public:
     void setMaximum(int maximum);
     void setRange(int minimum, int maximum);
     void setSingleStep(int step) { m_step = step; }
-    void setTyping(Typing typing) { m_typing = typing; }
 
     // Characters a typing box takes: digits, signs and the decimal separator.
     static bool isTypable(QChar c);

@@ -148,7 +148,7 @@ QWidget* TfrmOptions::buildBottomBar()
 
     bbClose = new TDsFancyButton(bar);
     bbClose->setObjectName(QStringLiteral("bbClose"));
-    StyleOptionsButton(*bbClose, OptionsButton::Close);
+    StyleOptionsButton(*bbClose, OptionsButton::CloseClock);
     connect(bbClose, &QAbstractButton::clicked, this, &TfrmOptions::bbCloseClick);
 
     lblActiveSkin = new QLabel(bar);

@@ -38,7 +38,7 @@ void TfrmOptions::sbSaveSettingsClick()
 {
     TakeSkinFromControls();
     const QString proposed = ExtractFileName(CurrentSkinFile ? CurrentSkinFile() : m_skin.CurrentSkinPath);
-    const QString rememberedTab = fmGallery->selectedGallery();
+    const QString rememberedTab = fmGallery->galleryName();
     const QString path = ChooseSkinFile(this, DialogFolder(*fmGallery, m_appDir), proposed);
     if (path.isEmpty())
         return;

@@ -13,7 +13,10 @@
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include "controls/TDsFancyButton.h"
+
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -57,7 +60,7 @@ protected:
     static void type(TSpinEdit* edit, const QString& keys)
     {
         edit->setFocus();
-        QTest::keyClicks(edit->lineEdit(), keys);
+        QTest::keyClicks(edit, keys);
     }
 
     QList<int> rebuiltSizes;
@@ -88,7 +91,8 @@ TEST_F(Designer, BandBoundariesHoldEachOther)
         int inner, outer;
         int lowestOuter, highestInner;
     };
-    const Row rows[] = {{50, 60, 49, 61}, {10, 20, 19, 21}, {70, 85, 69, 80}};
+    // The limits replace the boxes' own ranges: an outer edge of 85 lets the inner one reach 86.
+    const Row rows[] = {{50, 60, 49, 61}, {10, 20, 9, 21}, {70, 85, 69, 86}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.inner);
         TClockSkin shown = DefaultSkin();

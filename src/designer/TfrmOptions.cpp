@@ -49,6 +49,10 @@ TfrmOptions::TfrmOptions(SkinState& skin, const AppDir& appDir, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setModal(true);
+    // The page was laid out for a small 8-point face; the desktop's larger default would not fit.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
     setMinimumSize(410, 590);
     setMaximumWidth(420);
     resize(420, 630);
@@ -119,8 +123,12 @@ QWidget* TfrmOptions::buildHelpPage()
     pcHelp = new QTabWidget(page);
     pcHelp->setObjectName(QStringLiteral("pcHelp"));
     pcHelp->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: 26px; }"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(15);
+    // The texts are broken into lines for a narrow face of 15-pixel cells; a wide face would
+    // wrap every other line.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans Narrow"),
+                      QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Sans Serif")});
+    font.setPixelSize(13);
     const QStringList captions = HelpPageCaptions();
     for (int i = 0; i < captions.size(); ++i) {
         auto* text = new QPlainTextEdit(pcHelp);

@@ -13,7 +13,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -184,29 +183,41 @@ QWidget* TfrmOptions::buildDesignPage()
     fillFontNames();
     bbDigColor = MakeColorButton("bbDigColor", QStringLiteral(" Color"), QStringLiteral("Digital clock font color"),
                                  digital);
-    auto* digitalLayout = new QGridLayout(digital);
-    digitalLayout->addWidget(cbDigPosition, 0, 0);
-    auto* sizeRow = new QHBoxLayout;
-    sizeRow->addWidget(seDigSize);
-    sizeRow->addWidget(Label(QStringLiteral("%"), digital));
-    digitalLayout->addLayout(sizeRow, 0, 1);
-    digitalLayout->addWidget(bbDigColor, 0, 2);
-    digitalLayout->addWidget(cbFontNames, 1, 0, 1, 3);
+    auto* digitalLayout = new QHBoxLayout(digital);
+    digitalLayout->addWidget(cbDigPosition);
+    digitalLayout->addWidget(seDigSize);
+    digitalLayout->addWidget(Label(QStringLiteral("%"), digital));
+    digitalLayout->addWidget(cbFontNames, 1);
+    digitalLayout->addWidget(bbDigColor);
 
-    auto* layout = new QGridLayout(page);
+    auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->setVerticalSpacing(2);
-    layout->addWidget(rgShape, 0, 0);
-    layout->addWidget(transparency, 0, 1);
-    layout->addWidget(general, 1, 0, 1, 2);
-    layout->addWidget(hours, 2, 0, 1, 2);
-    layout->addWidget(minutes, 3, 0, 1, 2);
-    layout->addWidget(tics, 4, 0);
-    layout->addWidget(seconds, 4, 1);
-    layout->addWidget(band, 5, 0, 1, 2);
-    layout->addWidget(digital, 6, 0, 1, 2);
-    layout->addWidget(buildPermanentPanel(page), 7, 0, 1, 2);
-    layout->setRowStretch(8, 1);
+    layout->setSpacing(2);
+    auto* top = new QHBoxLayout;
+    top->addWidget(rgShape, 1);
+    top->addWidget(transparency);
+    layout->addLayout(top);
+    layout->addWidget(general);
+    layout->addWidget(hours);
+    layout->addWidget(minutes);
+    auto* ticsRow = new QHBoxLayout;
+    ticsRow->addWidget(tics);
+    ticsRow->addWidget(seconds, 1);
+    layout->addLayout(ticsRow);
+    layout->addWidget(band);
+    layout->addWidget(digital);
+    layout->addWidget(buildPermanentPanel(page));
+    layout->addStretch(1);
+
+    // Compact groups, so the whole page fits the window's 630 pixels.
+    for (QGroupBox* group : page->findChildren<QGroupBox*>()) {
+        if (QLayout* inner = group->layout()) {
+            inner->setContentsMargins(6, 2, 6, 3);
+            inner->setSpacing(4);
+        }
+    }
+    for (TSpinEdit* edit : page->findChildren<TSpinEdit*>())
+        edit->setMinimumWidth(edit == seSize ? 64 : 48);
 
     connectSkinControls();
     return page;

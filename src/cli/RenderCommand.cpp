@@ -6,6 +6,7 @@
 #include "face/ClockFace.h"
 #include "face/FacePhoto.h"
 #include "face/FacePicture.h"
+#include "face/FixedMomentHost.h"
 #include "face/SkinFile.h"
 #include "face/SkinState.h"
 
@@ -21,28 +22,6 @@
 namespace horavine::cli {
 
 namespace {
-
-// The face as the clock shows it at one moment: the clock's own tick builds it, so the picture,
-// the overlay, the marker and the read-out follow exactly the rules the window uses.
-class FixedMomentHost : public ClockFaceHost
-{
-public:
-    FixedMomentHost(TDateTime moment, int digitalFormat)
-        : m_moment(moment)
-        , m_digitalFormat(digitalFormat)
-    {
-    }
-
-    TDateTime clockTime() const override { return m_moment; }
-    TDateTime realTime() const override { return m_moment; }
-    bool clockShown() const override { return true; }
-    int digitalFormatIndex() const override { return m_digitalFormat; }
-    void textureNotFound() override { std::fputs("horavine-cli: warning: Texture file not found.\n", stderr); }
-
-private:
-    TDateTime m_moment;
-    int m_digitalFormat;
-};
 
 void writePicture(const QImage& image, const QString& path)
 {
@@ -120,7 +99,10 @@ int RunRenderCommand(const QStringList& rest)
         picture = QImage(state.CurrentSkin.ClockSize, state.CurrentSkin.ClockSize, QImage::Format_RGB32);
         DrawFacePicture(picture, state.CurrentSkin, HourAngle(t.hour, t.minute), MinuteAngle(t.minute));
     } else {
-        FixedMomentHost host(moment, digitalFormat);
+        // The clock's own tick builds the face, so picture, overlay, marker and read-out follow
+        // exactly the rules the window uses.
+        FixedMomentHost host(moment, digitalFormat,
+                             [] { std::fputs("horavine-cli: warning: Texture file not found.\n", stderr); });
         ClockFace face(state, appDir, host);
         face.setFormatSettings(regional);
         face.Timer1Timer(); // the first tick builds the face

@@ -2,6 +2,7 @@
 
 #include "app/ErrorBox.h"
 #include "common/IoError.h"
+#include "designer/ColorPicker.h"
 #include "designer/PatternRowDelegate.h"
 #include "designer/TexturePickers.h"
 #include "face/FaceColors.h"
@@ -224,7 +225,7 @@ void TBrushDialog::updateColorButton()
 
 void TBrushDialog::BColorClick()
 {
-    if (const std::optional<TColor> color = PickTextureColor(m_choice.overlay().Brush.Color, this)) {
+    if (const std::optional<TColor> color = PickColor(this, m_choice.overlay().Brush.Color)) {
         m_choice.setColor(*color);
         updateColorButton();
         overlayChanged();

@@ -1,8 +1,5 @@
 #include "designer/TexturePickers.h"
 
-#include "face/FaceColors.h"
-
-#include <QColorDialog>
 #include <QFileDialog>
 
 namespace horavine {
@@ -12,12 +9,6 @@ namespace {
 TextureFilePicker& FilePicker()
 {
     static TextureFilePicker picker;
-    return picker;
-}
-
-TextureColorPicker& ColorPicker()
-{
-    static TextureColorPicker picker;
     return picker;
 }
 
@@ -38,24 +29,9 @@ std::optional<QString> PickTextureFile(const AppDir& appDir, QWidget* parent)
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<TColor> PickTextureColor(TColor current, QWidget* parent)
-{
-    if (ColorPicker())
-        return ColorPicker()(current, parent);
-    const QColor chosen = QColorDialog::getColor(QColor(ToQRgb(current)), parent);
-    if (!chosen.isValid())
-        return std::nullopt;
-    return FromQRgb(chosen.rgb());
-}
-
 void SetTextureFilePicker(TextureFilePicker picker)
 {
     FilePicker() = std::move(picker);
-}
-
-void SetTextureColorPicker(TextureColorPicker picker)
-{
-    ColorPicker() = std::move(picker);
 }
 
 } // namespace horavine

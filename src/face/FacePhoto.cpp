@@ -1,40 +1,19 @@
 #include "face/FacePhoto.h"
 
 #include "face/ClockFace.h"
+#include "face/FixedMomentHost.h"
 #include "face/WindowShape.h"
 
 #include <QPainter>
 
 namespace horavine {
 
-namespace {
-
-class PhotoHost : public ClockFaceHost
-{
-public:
-    PhotoHost(TDateTime moment, int format)
-        : m_moment(moment)
-        , m_format(format)
-    {
-    }
-    TDateTime clockTime() const override { return m_moment; }
-    TDateTime realTime() const override { return m_moment; }
-    bool clockShown() const override { return false; } // no window to stack or hide
-    int digitalFormatIndex() const override { return m_format; }
-
-private:
-    TDateTime m_moment;
-    int m_format;
-};
-
-} // namespace
-
 QImage PhotographFace(const SkinState& state, const AppDir& appDir, TDateTime clockTime, const ReadoutFormat& format,
                       int size, QRgb background)
 {
     SkinState copy = state;
     copy.CurrentSkin.ClockSize = size;
-    PhotoHost host(clockTime, format.index);
+    FixedMomentHost host(clockTime, format.index);
     ClockFace face(copy, appDir, host);
     face.setFormatAMPM(format.formatAMPM);
     face.setFormat24(format.format24);

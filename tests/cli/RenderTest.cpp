@@ -89,3 +89,24 @@ TEST_F(Render, WrongCallsAndMissingFilesAreReported)
     EXPECT_TRUE(err.contains("none.clk"));
     EXPECT_FALSE(QFile::exists(path("x.png")));
 }
+
+TEST_F(Render, GalleryPreviewIsTheWindowsFaceInsideItsOutlineOverTheGalleryBlue)
+{
+    // A circular skin: inside the circle the preview is the face rendered at 300 pixels, outside
+    // it the gallery's background.
+    TClockSkin round = DefaultSkin();
+    round.NotCircular = 0;
+    QFile f(path("r.clk"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(round.toBytes());
+    f.close();
+    ASSERT_EQ(render({path("r.clk"), "--at", "2026-12-09T10:10:30", "--gallery", "-o", path("g.png")}), 0);
+    ASSERT_EQ(render({path("r.clk"), "--at", "2026-12-09T10:10:30", "--size", "300", "-o", path("w.png")}), 0);
+    const QImage preview = QImage(path("g.png")).convertToFormat(QImage::Format_RGB32);
+    const QImage window = QImage(path("w.png")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(preview.size(), QSize(300, 300));
+    for (const QPoint p : {QPoint(0, 0), QPoint(299, 0), QPoint(0, 299), QPoint(299, 299), QPoint(20, 20)})
+        EXPECT_EQ(preview.pixel(p), qRgb(0x33, 0x66, 0x99)) << p.x() << "," << p.y();
+    for (const QPoint p : {QPoint(150, 150), QPoint(150, 260), QPoint(60, 150), QPoint(150, 5)})
+        EXPECT_EQ(preview.pixel(p), window.pixel(p)) << p.x() << "," << p.y();
+}

@@ -1,5 +1,6 @@
 #include "app/ErrorBox.h"
 #include "app/ShellTestApp.h"
+#include "designer/ColorPicker.h"
 #include "designer/EditTexture.h"
 #include "designer/PatternRowDelegate.h"
 #include "designer/TBrushDialog.h"
@@ -34,13 +35,13 @@ protected:
         QDir(m_tmp.path()).mkpath(QStringLiteral("Textures"));
         SetErrorBoxHandler([this](const QString& text) { m_messages << text; });
         SetTextureFilePicker([this](const AppDir&, QWidget*) { return m_picked; });
-        SetTextureColorPicker([this](TColor, QWidget*) { return m_color; });
+        SetColorPicker([this](TColor) { return m_color; });
     }
     void TearDown() override
     {
         SetErrorBoxHandler({});
         SetTextureFilePicker({});
-        SetTextureColorPicker({});
+        SetColorPicker({});
     }
 
     QString putBitmap(const QString& path)

@@ -18,7 +18,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -189,29 +188,16 @@ void TfrmOptions::buildStatusBar()
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
-    lblNotice = new QLabel(QString::fromUtf8(kNoticeText), StatusBar1);
-    lblNotice->setObjectName(QStringLiteral("lblNotice"));
-    QFont font(QStringLiteral("Arial"));
-    font.setUnderline(true);
-    lblNotice->setFont(font);
-    QPalette palette = lblNotice->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
-    lblNotice->setPalette(palette);
-    lblNotice->setCursor(Qt::PointingHandCursor);
-    lblNotice->setAccessibleName(lblNotice->text());
-    lblNotice->installEventFilter(this);
-    StatusBar1->addWidget(lblNotice, 1);
-    StatusBar1->installEventFilter(this);
-}
-
-bool TfrmOptions::eventFilter(QObject* watched, QEvent* event)
-{
-    if ((watched == lblNotice || watched == StatusBar1) && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        StatusBarClick();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    // A flat button that looks like a link: screen readers get a button they can press.
+    auto* notice = new QPushButton(QString::fromUtf8(kNoticeText), StatusBar1);
+    notice->setObjectName(QStringLiteral("lblNotice"));
+    notice->setFlat(true);
+    notice->setCursor(Qt::PointingHandCursor);
+    notice->setStyleSheet(QStringLiteral("QPushButton { color: blue; text-decoration: underline; border: none;"
+                                         " text-align: left; padding: 0px; font-family: Arial; }"));
+    connect(notice, &QPushButton::clicked, this, [this] { StatusBarClick(); });
+    lblNotice = notice;
+    StatusBar1->addWidget(notice, 1);
 }
 
 void TfrmOptions::StatusBarClick()

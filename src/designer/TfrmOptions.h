@@ -118,7 +118,7 @@ public:
     TDsFancyButton* bbClose = nullptr;
     QLabel* lblActiveSkin = nullptr;
     QStatusBar* StatusBar1 = nullptr;
-    QLabel* lblNotice = nullptr;
+    QAbstractButton* lblNotice = nullptr; // the maker's notice, a link to the user guide
 
 public Q_SLOTS:
     void bbDoneClick();
@@ -126,7 +126,6 @@ public Q_SLOTS:
 
 protected:
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* buildDesignPage();

@@ -13,12 +13,12 @@ QString AlarmFilePath(const AppDir& appDir)
     return appDir.alarmFolder() + QStringLiteral("Alarms.cfg");
 }
 
-void LoadAlarms(AlarmList& list, const QString& path)
+bool LoadAlarms(AlarmList& list, const QString& path)
 {
     list.clear();
     // A first run has no alarm file yet: no alarms, nothing to report.
     if (!QFileInfo::exists(path))
-        return;
+        return true;
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -31,9 +31,10 @@ void LoadAlarms(AlarmList& list, const QString& path)
             throw IoError(QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
         // The file may have shrunk since its size was taken; a partial record is not an alarm.
         if (got < TAlarmRecord::kSize)
-            break;
+            return false;
         list.push_back(TAlarmRecord::fromBytes(buffer));
     }
+    return file.size() % TAlarmRecord::kSize == 0;
 }
 
 void SaveAlarms(AlarmList& list, const QString& path, const AlarmRowSource* rows)

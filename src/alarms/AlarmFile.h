@@ -12,8 +12,10 @@ namespace horavine {
 QString AlarmFilePath(const AppDir& appDir);
 
 // Empties the list, then reads every whole record of the file; a missing file leaves it empty.
-// Throws IoError when the file cannot be read; the records read until then stay in the list.
-void LoadAlarms(AlarmList& list, const QString& path);
+// False when the file held more than its whole records (a cut or damaged file), so a save
+// would drop part of it. Throws IoError when the file cannot be read; the records read until
+// then stay in the list.
+bool LoadAlarms(AlarmList& list, const QString& path);
 
 // Takes Enabled from the editor's check boxes where rows has a row for the record, stores it as
 // 0 or 1 in the list and the file, and replaces the file as a whole. The Alarm folder must exist.

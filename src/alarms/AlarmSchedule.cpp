@@ -2,6 +2,7 @@
 
 #include "alarms/CalendarDay.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -161,6 +162,40 @@ int FindDueAlarm(const AlarmList& list, bool missed, int only, TDateTime moment)
         }
         if (rule.matches(calendar))
             return i;
+    }
+    return -1;
+}
+
+int FindAlarmDueInGap(const AlarmList& list, TDateTime after, TDateTime until, TDateTime* ringMoment)
+{
+    const std::optional<int> firstDay = dayOfField(after);
+    const std::optional<int> lastDay = dayOfField(until);
+    if (!firstDay || !lastDay || until <= after)
+        return -1;
+    constexpr double kSecond = 1.0 / 86400.0;
+    const int count = static_cast<int>(list.size());
+    for (int day = std::max(*firstDay, *lastDay - 400); day <= *lastDay; ++day) {
+        int found = -1;
+        TDateTime earliest = 0;
+        for (int i = 0; i < count; ++i) {
+            const double alarmTime = list[static_cast<std::size_t>(i)].AlarmTime;
+            if (!dayOfField(alarmTime))
+                continue;
+            const TimeParts at = DecodeTime(alarmTime);
+            const TDateTime ring = day + (at.hour * 3600 + at.minute * 60 + 4) * kSecond;
+            // A tick inside the ring seconds had its chance; only a window the gap swallowed counts.
+            if (ring <= after || ring + 2 * kSecond > until)
+                continue;
+            if ((found < 0 || ring < earliest) && FindDueAlarm(list, false, i, ring) == i) {
+                found = i;
+                earliest = ring;
+            }
+        }
+        if (found >= 0) {
+            if (ringMoment)
+                *ringMoment = earliest;
+            return found;
+        }
     }
     return -1;
 }

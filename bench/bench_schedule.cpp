@@ -1,6 +1,7 @@
 // The alarm editor asks NextRingDate for every row whenever it fills its list, so a full list
 // of alarms that never ring (each search walks its whole two-year window) must stay quick.
 
+#include "alarms/AlarmFiring.h"
 #include "alarms/AlarmSchedule.h"
 #include "common/Clock.h"
 
@@ -75,8 +76,44 @@ void BM_NextRingDateAll(benchmark::State& state)
     }
 }
 
+class IdlePresenter : public AlarmPresenter
+{
+public:
+    bool SoundPlaying() const override { return false; }
+    bool AlarmShowing() const override { return false; }
+    void ShowAlarm(const TAlarmRecord&) override { ++shown; }
+    int shown = 0;
+};
+
+class SilentHost : public AlarmFiringHost
+{
+public:
+    void showMessage(const QString&) override { }
+};
+
+// What every second of the clock costs with a full list: the hook at its ring seconds (4, then
+// 5), with the alarms set for that minute but failing on the calendar, so the whole list is read.
+void BM_TickHook(benchmark::State& state)
+{
+    AlarmList list;
+    for (int i = 0; i < state.range(0); ++i)
+        list.push_back(neverRinging(i));
+    ManualClock clock(EncodeDateTime(2024, 1, 1, 7, 30, 4));
+    IdlePresenter presenter;
+    SilentHost host;
+    AlarmFiring firing(list, presenter, clock, host);
+    TDateTime now = clock.now();
+    for (auto _ : state) {
+        firing.TickHook(now);
+        now += (now < clock.now() + 0.5 / 86400 ? 1.0 : -1.0) / 86400;
+    }
+    if (presenter.shown != 0)
+        state.SkipWithError("an alarm that should never ring rang");
+}
+
 } // namespace
 
+BENCHMARK(BM_TickHook)->Arg(100)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_NextRingDateAll)->Arg(100)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 BENCHMARK_MAIN();

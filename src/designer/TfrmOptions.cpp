@@ -63,9 +63,11 @@ TfrmOptions::TfrmOptions(SkinState& skin, const AppDir& appDir, QWidget* parent)
     pcOptions->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: 27px; }"));
     pcOptions->addTab(buildDesignPage(), MakeOptionsIcon(OptionsIcon::Design), QStringLiteral("Skin Design"));
     pcOptions->addTab(buildGalleriesPage(), MakeOptionsIcon(OptionsIcon::Galleries), QStringLiteral("Skin Galleries"));
-    auto* alarmsPage = new QWidget(pcOptions); // the alarm editor's frame goes here
-    alarmsPage->setObjectName(QStringLiteral("tsAlarms"));
-    pcOptions->addTab(alarmsPage, MakeOptionsIcon(OptionsIcon::Alarms), QStringLiteral("  Alarms  "));
+    tsAlarms = new QWidget(pcOptions); // the alarm editor's frame goes here
+    tsAlarms->setObjectName(QStringLiteral("tsAlarms"));
+    auto* alarmsLayout = new QVBoxLayout(tsAlarms);
+    alarmsLayout->setContentsMargins(2, 2, 2, 2);
+    pcOptions->addTab(tsAlarms, MakeOptionsIcon(OptionsIcon::Alarms), QStringLiteral("  Alarms  "));
     pcOptions->addTab(buildHelpPage(), MakeOptionsIcon(OptionsIcon::Help), QStringLiteral("  Help   "));
     for (int i = 0; i < pcOptions->count(); ++i)
         pcOptions->widget(i)->setAccessibleName(pcOptions->tabText(i).trimmed());
@@ -85,6 +87,12 @@ TfrmOptions::TfrmOptions(SkinState& skin, const AppDir& appDir, QWidget* parent)
 }
 
 TfrmOptions::~TfrmOptions() = default;
+
+void TfrmOptions::setAlarmEditor(QWidget* editor)
+{
+    editor->setParent(tsAlarms);
+    tsAlarms->layout()->addWidget(editor);
+}
 
 QWidget* TfrmOptions::buildGalleriesPage()
 {

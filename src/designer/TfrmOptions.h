@@ -55,6 +55,9 @@ public:
     std::function<void()> SelectFirstAlarm;
     std::function<void()> EndAlarmEditing; // releases " Edit selected" when it is down
 
+    // Puts the alarm editor's frame on the "  Alarms  " page.
+    void setAlarmEditor(QWidget* editor);
+
     void ShowSkinInControls();
     void TakeSkinFromControls();
     bool isFillingControls() const { return m_filling; }
@@ -110,6 +113,7 @@ public:
     TDsFancyButton* sbSaveSettings = nullptr;
     // The window
     QTabWidget* pcOptions = nullptr;
+    QWidget* tsAlarms = nullptr;
     TfmGallery* fmGallery = nullptr;
     QWidget* pnlTakePicture = nullptr; // not shown
     QAbstractButton* bbTakePicture = nullptr;

@@ -66,7 +66,7 @@ void AlarmFiring::RingAlarm(int index)
     alarm.LastRingDate = DayOf(m_clock.now());
     if (alarm.DeleteAfterPlaying != 0 && alarm.Kind == akOnce) {
         DeleteAlarm(m_alarms, index);
-        m_host.alarmsChanged();
+        m_host.alarmDeleted(index);
     }
 }
 
@@ -108,7 +108,7 @@ void AlarmFiring::StartupStep(const QString& alarmFile)
             kept.push_back(alarm);
     }
     m_alarms = std::move(kept);
-    m_host.alarmsChanged();
+    m_host.alarmsLoaded();
     if (readError)
         throw *readError;
 }

@@ -21,7 +21,8 @@ public:
     virtual ~AlarmFiringHost() = default;
     virtual void showMessage(const QString& text) = 0; // a plain message box
     virtual void initEditor() { } // the alarm editor's InitEditor
-    virtual void alarmsChanged() { } // records were deleted or loaded: the editor rebuilds its rows
+    virtual void alarmsLoaded() { } // the editor rebuilds its rows
+    virtual void alarmDeleted(int /*index*/) { } // the editor drops that row (and an edit of it)
 };
 
 class AlarmFiring

@@ -326,7 +326,7 @@ void TfrmZavIro::WriteSettings()
         return;
     const QString skinValue = SkinSettingValue(m_skinFile.CurrentSkinFile(), m_appDir);
     horavine::WriteSettings(*m_settingsFile, m_options->permanentOptions(), pos(), m_skin.CurrentSkin.ClockSize,
-                            skinValue, [this] { SaveAlarms(m_alarms, AlarmFilePath(m_appDir)); });
+                            skinValue, [this] { SaveAlarms(m_alarms, AlarmFilePath(m_appDir), m_alarmRows); });
 }
 
 bool TfrmZavIro::CloseProcedure()

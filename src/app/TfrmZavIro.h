@@ -5,6 +5,7 @@
 // tray icon, and the close procedure that saves the alarms and the settings.
 
 #include "alarms/AlarmRecord.h"
+#include "alarms/AlarmRowSource.h"
 #include "app/FontRegistry.h"
 #include "app/SystemFontCatalog.h"
 #include "common/AppDir.h"
@@ -59,6 +60,8 @@ public:
     std::function<void()> OnClosed;
     // The alarm check of the tick; the alarm subsystem plugs in here.
     std::function<void(TDateTime)> AlarmHook;
+    // The alarm editor's check boxes, which the alarm save takes Enabled from.
+    void setAlarmRows(const AlarmRowSource* rows) { m_alarmRows = rows; }
 
     // Part of the window's road, public so the program and the tests can drive it.
     void FormActivate();
@@ -134,6 +137,7 @@ private:
 
     SkinState& m_skin;
     AlarmList& m_alarms;
+    const AlarmRowSource* m_alarmRows = nullptr;
     AppDir m_appDir;
     Clock& m_clock;
     QStringList m_arguments;

@@ -46,7 +46,7 @@ class RecordingHost : public AlarmFiringHost
 {
 public:
     void showMessage(const QString& text) override { messages.append(text); }
-    void alarmsChanged() override { ++rebuilds; }
+    void alarmDeleted(int) override { ++rebuilds; }
     QStringList messages;
     int rebuilds = 0;
 };

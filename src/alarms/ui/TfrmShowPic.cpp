@@ -10,9 +10,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHideEvent>
-#include <QLabel>
-#include <QMouseEvent>
 #include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace horavine {
@@ -41,9 +40,9 @@ TfrmShowPic::TfrmShowPic(std::unique_ptr<AlarmSound> sound, std::unique_ptr<Docu
     setWindowTitle(QStringLiteral("Your alarm is on !!! / click to close"));
     setModal(true);
 
-    Image1 = new QLabel(this);
+    Image1 = new ClickableLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    StaticText1 = new QLabel(this);
+    StaticText1 = new ClickableLabel(this);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(30);
@@ -52,9 +51,9 @@ TfrmShowPic::TfrmShowPic(std::unique_ptr<AlarmSound> sound, std::unique_ptr<Docu
     palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
     StaticText1->setPalette(palette);
     StaticText1->hide();
-    for (QLabel* label : {Image1, StaticText1}) {
+    for (ClickableLabel* label : {Image1, StaticText1}) {
         label->setAccessibleDescription(QStringLiteral("Click to close"));
-        label->installEventFilter(this);
+        connect(label, &ClickableLabel::clicked, this, &TfrmShowPic::Image1Click);
     }
 
     // The window is exactly its content: the picture, or the text.
@@ -159,8 +158,10 @@ void TfrmShowPic::centreOnScreen()
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
+    // The frame is known once the window has been on screen; until then the inside is centred.
     const QRect area = screen->geometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    const QSize outside = frameGeometry().size();
+    move(area.x() + (area.width() - outside.width()) / 2, area.y() + (area.height() - outside.height()) / 2);
 }
 
 void TfrmShowPic::Image1Click()
@@ -201,17 +202,10 @@ void TfrmShowPic::FormClose()
     Timer1.stop();
 }
 
-bool TfrmShowPic::eventFilter(QObject* watched, QEvent* event)
+void TfrmShowPic::showEvent(QShowEvent* event)
 {
-    if ((watched == Image1 || watched == StaticText1) && event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton
-            && static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) {
-            Image1Click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    QDialog::showEvent(event);
+    centreOnScreen();
 }
 
 void TfrmShowPic::hideEvent(QHideEvent* event)

@@ -7,12 +7,11 @@
 #include "alarms/AlarmPresenter.h"
 #include "alarms/AlarmSound.h"
 #include "alarms/DocumentOpener.h"
+#include "alarms/ui/ClickableLabel.h"
 
 #include <QDialog>
 #include <QTimer>
 #include <memory>
-
-class QLabel;
 
 namespace horavine {
 
@@ -33,8 +32,8 @@ public:
 
     const AlarmPresentation& presentation() const { return m_presentation; }
 
-    QLabel* Image1 = nullptr; // the picture at its own size; a click closes
-    QLabel* StaticText1 = nullptr; // the message; a click closes
+    ClickableLabel* Image1 = nullptr; // the picture at its own size; a click closes
+    ClickableLabel* StaticText1 = nullptr; // the message; a click closes
     QTimer Timer1; // one tick a second while a sound keeps the window up
 
 public Q_SLOTS:
@@ -43,7 +42,7 @@ public Q_SLOTS:
     void done(int result) override;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:

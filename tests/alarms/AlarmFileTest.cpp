@@ -3,12 +3,11 @@
 #include "AlarmTestSupport.h"
 #include "alarms/AlarmSchedule.h"
 #include "common/IoError.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include "support/FileSizeLimit.h"
-
 #include <gtest/gtest.h>
 #include <limits>
 #include <map>
@@ -91,7 +90,6 @@ protected:
     QTemporaryDir m_dir;
     QString m_path;
 };
-
 
 } // namespace
 

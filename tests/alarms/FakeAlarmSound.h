@@ -1,11 +1,10 @@
 #pragma once
 
-// A sound of a given length in whole seconds that plays only when the test lets time pass.
-
 #include "alarms/AlarmSound.h"
 
 namespace horavine::test {
 
+// A sound of a given length in whole seconds that plays only as the test lets time pass.
 class FakeAlarmSound : public AlarmSound
 {
 public:
@@ -15,22 +14,21 @@ public:
     }
 
     bool outputAvailable() const override { return output; }
-    void play(const QString& file) override
+    void play(const QString&) override
     {
-        path = file;
-        start();
+        replay();
         if (refuse)
-            fail(QStringLiteral("cannot open ") + file);
+            fail(QStringLiteral("cannot open it"));
     }
-    void replay() override { start(); }
-    void stop() override
+    void replay() override
     {
-        ++stops;
-        playing = false;
+        ++starts;
+        m_position = 0;
+        playing = true;
     }
+    void stop() override { playing = false, ++stops; }
 
-    // Seconds of play pass; a play that reaches its end reports it.
-    void advance(int seconds)
+    void advance(int seconds) // a play that reaches its end reports it
     {
         for (int i = 0; i < seconds && playing; ++i) {
             if (++m_position >= m_length)
@@ -40,7 +38,6 @@ public:
     void end()
     {
         playing = false;
-        ++ended;
         if (onEnded)
             onEnded();
     }
@@ -54,19 +51,10 @@ public:
     bool output = true;
     bool refuse = false; // fails as it opens the file
     bool playing = false;
-    QString path;
     int starts = 0; // first plays and replays
-    int ended = 0;
     int stops = 0;
 
 private:
-    void start()
-    {
-        ++starts;
-        m_position = 0;
-        playing = true;
-    }
-
     int m_length;
     int m_position = 0;
 };

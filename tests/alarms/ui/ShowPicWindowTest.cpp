@@ -45,53 +45,41 @@ protected:
         m_window = std::make_unique<TfrmShowPic>(std::move(sound), std::move(opener));
         SetErrorBoxHandler([this](const QString& text) { errors << text; });
         ASSERT_TRUE(QFile::copy(QStringLiteral(HORAVINE_SOURCE_DIR "/data/Alarm/WakeUp.jpg"), file("WakeUp.jpg")));
-        write("chime.wav", "RIFF");
-        write("notes.txt", "call the bank");
-        write("broken.jpg", "\xff\xd8\xff\xe0 not a picture");
+        for (const char* name : {"chime.wav", "notes.txt", "broken.jpg"}) {
+            QFile f(file(name));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("\xff\xd8\xff\xe0 no picture") > 0);
+        }
     }
     void TearDown() override { SetErrorBoxHandler(nullptr); }
 
     QString file(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)); }
-    void write(const char* name, const char* content) const
+    // visual: a file of the test folder when it exists there, else the text itself.
+    TAlarmRecord alarm(const char* visual, bool sound, int staysOn, const char* document = nullptr) const
     {
-        QFile f(file(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(content) > 0);
-    }
-
-    TAlarmRecord pictureAlarm(const char* visual, bool sound, int staysOn) const
-    {
-        TAlarmRecord alarm = MakeAlarm(akDaily, AtTime(7, 30));
-        alarm.Name.setText(QStringLiteral("Wake"));
-        alarm.ShowAudioImage = 1;
-        alarm.VisualFile.setText(*visual == '/' || *visual == '\0' ? QString::fromUtf8(visual) : file(visual));
-        alarm.Sound = sound ? 1 : 0;
-        alarm.SoundFile.setText(file("chime.wav"));
-        alarm.StaysOn = staysOn;
-        return alarm;
-    }
-    TAlarmRecord documentAlarm(const QString& document) const
-    {
-        TAlarmRecord alarm = pictureAlarm("WakeUp.jpg", true, 1);
-        alarm.ShowAudioImage = 0;
-        alarm.DocFile.setText(document);
-        return alarm;
+        TAlarmRecord a = MakeAlarm(akDaily, AtTime(7, 30));
+        a.Name.setText(QStringLiteral("Wake"));
+        a.ShowAudioImage = document ? 0 : 1;
+        a.VisualFile.setText(QFile::exists(file(visual)) ? file(visual) : QString::fromUtf8(visual));
+        a.Sound = sound ? 1 : 0;
+        a.SoundFile.setText(file("chime.wav"));
+        a.DocFile.setText(document && *document ? file(document) : QString());
+        a.StaysOn = staysOn;
+        return a;
     }
 
     // Presents the alarm; once its window is up, `during` runs in the window's modal loop and is to
     // close it. A window still up after five seconds is closed by force, which fails the test.
-    // Returns whether `during` ran, that is whether the window was shown.
+    // Returns whether the window was shown.
     bool present(const TAlarmRecord& alarm, const std::function<void()>& during)
     {
-        bool ran = false;
-        QTimer step;
+        bool shown = false;
+        QTimer step, watchdog;
         step.setSingleShot(true);
+        watchdog.setSingleShot(true);
         QObject::connect(&step, &QTimer::timeout, [&] {
-            ran = true;
-            EXPECT_TRUE(window().isVisible());
+            shown = window().isVisible();
             during();
         });
-        QTimer watchdog;
-        watchdog.setSingleShot(true);
         QObject::connect(&watchdog, &QTimer::timeout, [&] {
             ADD_FAILURE() << "the window did not close";
             window().reject();
@@ -99,7 +87,7 @@ protected:
         step.start(0);
         watchdog.start(5000);
         window().ShowAlarm(alarm);
-        return ran;
+        return shown;
     }
 
     bool guardsClear() const { return !m_window->SoundPlaying() && !m_window->AlarmShowing(); }
@@ -120,10 +108,8 @@ TEST_F(ShowPicWindow, DocumentAlarmsOpenTheDocumentOrShowTheRinnnngText)
     struct Row
     {
         const char* document;
-        bool desktopOpensIt;
-        bool opened;
-    };
-    const Row rows[] = {
+        bool desktopOpensIt, opened;
+    } const rows[] = {
         {"notes.txt", true, true},
         {"notes.txt", false, false}, // refused by the desktop: the alarm is not lost
         {"missing.txt", true, false},
@@ -131,58 +117,53 @@ TEST_F(ShowPicWindow, DocumentAlarmsOpenTheDocumentOrShowTheRinnnngText)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.document);
-        m_opener->opened.clear();
         m_opener->accept = row.desktopOpensIt;
-        const QString document = *row.document ? file(row.document) : QString();
         QString text;
-        const bool shown = present(documentAlarm(document), [&] {
-            text = window().StaticText1->text();
-            EXPECT_TRUE(window().AlarmShowing());
-            EXPECT_FALSE(window().SoundPlaying());
-            EXPECT_FALSE(window().Image1->isVisible());
-            window().Image1Click();
-        });
-        EXPECT_EQ(shown, !row.opened);
-        EXPECT_EQ(m_opener->opened.size(), QFileInfo::exists(document) ? 1 : 0);
+        EXPECT_EQ(present(alarm("WakeUp.jpg", true, 1, row.document),
+                          [&] {
+                              text = window().StaticText1->text();
+                              EXPECT_TRUE(window().AlarmShowing() && !window().Image1->isVisible());
+                              window().Image1Click();
+                          }),
+                  !row.opened);
         EXPECT_EQ(text, row.opened ? QString() : QStringLiteral(" Rinnnng... (Wake)"));
         EXPECT_TRUE(guardsClear());
-        EXPECT_EQ(sound().starts, 0);
     }
+    EXPECT_EQ(m_opener->opened, QStringList(2, file("notes.txt")));
+    EXPECT_EQ(sound().starts, 0);
 }
 
 TEST_F(ShowPicWindow, EveryWayOfClosingClearsBothGuardsAndStopsTheSound)
 {
+    using Close = std::function<void(TfrmShowPic&, FakeAlarmSound&)>;
     struct Row
     {
-        const char* how;
-        const char* visual;
+        const char *how, *visual;
         int staysOn;
-        std::function<void(TfrmShowPic&, FakeAlarmSound&)> close;
-    };
-    const Row rows[] = {
-        {"click on the picture", "WakeUp.jpg", 1,
-         [](TfrmShowPic& w, FakeAlarmSound&) {
+        Close close;
+    } const rows[] = {
+        {"picture clicked", "WakeUp.jpg", 1,
+         [](auto& w, auto&) {
              QTest::mouseClick(w.Image1, Qt::LeftButton);
          }},
-        {"click on the text", "Call the bank", 1,
-         [](TfrmShowPic& w, FakeAlarmSound&) {
+        {"text clicked", "Call the bank", 1,
+         [](auto& w, auto&) {
              QTest::mouseClick(w.StaticText1, Qt::LeftButton);
          }},
         {"Escape", "WakeUp.jpg", 9999,
-         [](TfrmShowPic& w, FakeAlarmSound&) {
+         [](auto& w, auto&) {
              QTest::keyClick(&w, Qt::Key_Escape);
          }},
         {"close box", "WakeUp.jpg", 3,
-         [](TfrmShowPic& w, FakeAlarmSound&) {
+         [](auto& w, auto&) {
              w.close();
          }},
         {"end of the sound", "WakeUp.jpg", 0,
-         [](TfrmShowPic&, FakeAlarmSound& s) {
+         [](auto&, auto& s) {
              s.advance(10);
          }},
         {"timer", "WakeUp.jpg", 1,
-         [](TfrmShowPic& w, FakeAlarmSound& s) {
-             EXPECT_TRUE(w.Timer1.isActive());
+         [](auto& w, auto& s) {
              for (int tick = 1; tick <= 62; ++tick) {
                  s.advance(1);
                  w.Timer1Timer();
@@ -193,35 +174,22 @@ TEST_F(ShowPicWindow, EveryWayOfClosingClearsBothGuardsAndStopsTheSound)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.how);
         const int stops = sound().stops;
-        EXPECT_TRUE(present(pictureAlarm(row.visual, true, row.staysOn), [&] {
-            EXPECT_TRUE(window().SoundPlaying() && window().AlarmShowing());
-            EXPECT_TRUE(sound().playing);
+        EXPECT_TRUE(present(alarm(row.visual, true, row.staysOn), [&] {
+            EXPECT_TRUE(window().SoundPlaying() && window().AlarmShowing() && sound().playing);
+            EXPECT_EQ(window().Timer1.isActive(), row.staysOn > 0);
+            // A second alarm meanwhile is not presented.
+            window().ShowAlarm(alarm("", true, 0, "notes.txt"));
+            window().ShowAlarm(alarm("Other", true, 0));
+            EXPECT_TRUE(m_opener->opened.isEmpty());
             row.close(window(), sound());
         }));
-        EXPECT_FALSE(window().isVisible());
-        EXPECT_TRUE(guardsClear());
+        EXPECT_TRUE(guardsClear() && !window().isVisible() && !window().Timer1.isActive());
         EXPECT_FALSE(sound().playing);
-        EXPECT_FALSE(window().Timer1.isActive());
-        // A report of the end that arrives now changes nothing.
-        sound().end();
-        EXPECT_FALSE(window().isVisible());
         EXPECT_GT(sound().stops, stops);
+        sound().end(); // a report of the end that comes now changes nothing
+        EXPECT_TRUE(guardsClear() && !window().isVisible());
     }
-}
-
-TEST_F(ShowPicWindow, ShowAlarmDuringAPresentationDoesNothing)
-{
-    int nestedReturned = 0;
-    present(pictureAlarm("WakeUp.jpg", true, 1), [&] {
-        window().ShowAlarm(documentAlarm(file("notes.txt")));
-        window().ShowAlarm(pictureAlarm("Other text", false, 0));
-        ++nestedReturned;
-        EXPECT_TRUE(window().Image1->isVisible());
-        EXPECT_EQ(sound().starts, 1);
-        window().Image1Click();
-    });
-    EXPECT_EQ(nestedReturned, 1);
-    EXPECT_TRUE(m_opener->opened.isEmpty());
+    EXPECT_EQ(sound().starts, 7 + 5);
 }
 
 TEST_F(ShowPicWindow, AlarmsWithoutAPlayableSoundStayUntilClicked)
@@ -229,33 +197,22 @@ TEST_F(ShowPicWindow, AlarmsWithoutAPlayableSoundStayUntilClicked)
     struct Row
     {
         const char* why;
-        std::function<void(FakeAlarmSound&)> arrange; // before ShowAlarm
-        std::function<void(FakeAlarmSound&)> meanwhile; // while the window is up
+        std::function<void(FakeAlarmSound&)> before, meanwhile;
         int errorReports;
-    };
-    const Row rows[] = {
-        {"the player cannot play the file", [](FakeAlarmSound&) {},
-         [](FakeAlarmSound& s) {
-             s.fail(QStringLiteral("Cannot play chime.wav"));
-             s.fail(QStringLiteral("Cannot play chime.wav"));
-         },
-         1},
-        {"the player refuses the file as it opens", [](FakeAlarmSound& s) { s.refuse = true; }, [](FakeAlarmSound&) {},
-         1},
-        {"no sound output", [](FakeAlarmSound& s) { s.output = false; }, [](FakeAlarmSound&) {}, 0},
+    } const rows[] = {
+        {"the player fails while playing", [](auto&) {},
+         [](auto& s) { s.fail(QStringLiteral("bad")), s.fail(QStringLiteral("bad")); }, 1},
+        {"the player refuses the file as it opens", [](auto& s) { s.refuse = true; }, [](auto&) {}, 1},
+        {"no sound output", [](auto& s) { s.output = false; }, [](auto&) {}, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.why);
         errors.clear();
-        sound().output = true;
-        sound().refuse = false;
-        row.arrange(sound());
-        EXPECT_TRUE(present(pictureAlarm("C:\\Clock\\Alarm\\Call the bank", true, 1), [&] {
+        row.before(sound());
+        EXPECT_TRUE(present(alarm("C:\\Clock\\Alarm\\Call the bank", true, 1), [&] {
             row.meanwhile(sound());
             EXPECT_EQ(window().StaticText1->text(), QStringLiteral(" Call the bank "));
-            EXPECT_FALSE(window().SoundPlaying());
-            EXPECT_TRUE(window().AlarmShowing());
-            EXPECT_FALSE(window().Timer1.isActive());
+            EXPECT_TRUE(!window().SoundPlaying() && window().AlarmShowing() && !window().Timer1.isActive());
             for (int tick = 0; tick < 100; ++tick)
                 window().Timer1Timer();
             sound().end();
@@ -264,56 +221,49 @@ TEST_F(ShowPicWindow, AlarmsWithoutAPlayableSoundStayUntilClicked)
         }));
         EXPECT_EQ(errors.size(), row.errorReports);
         EXPECT_TRUE(guardsClear());
-        EXPECT_FALSE(sound().playing);
+        sound().output = true;
+        sound().refuse = false;
     }
 }
 
 TEST_F(ShowPicWindow, ADamagedPictureRaisesPictureErrorWithNothingLeftOn)
 {
     for (bool withSound : {true, false}) {
-        EXPECT_THROW(present(pictureAlarm("broken.jpg", withSound, 1), [] {}), PictureError);
-        EXPECT_TRUE(guardsClear());
+        EXPECT_THROW(present(alarm("broken.jpg", withSound, 1), [] {}), PictureError);
+        EXPECT_TRUE(guardsClear() && !window().isVisible() && !window().Timer1.isActive());
         EXPECT_FALSE(sound().playing);
-        EXPECT_FALSE(window().isVisible());
-        EXPECT_FALSE(window().Timer1.isActive());
     }
-    // The next alarm is presented as usual.
-    present(documentAlarm(file("notes.txt")), [] {});
+    present(alarm("", false, 0, "notes.txt"), [] {}); // the next alarm is presented as usual
     EXPECT_EQ(m_opener->opened.size(), 1);
 }
 
 TEST_F(ShowPicWindow, WindowFitsItsContentInTheMiddleOfTheScreenAndSpeaksToScreenReaders)
 {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    present(pictureAlarm("WakeUp.jpg", false, 0), [&] {
+    const QPoint middle = QGuiApplication::primaryScreen()->geometry().center();
+    present(alarm("WakeUp.jpg", false, 0), [&] {
         EXPECT_EQ(window().size(), QSize(320, 240));
-        EXPECT_LE((window().frameGeometry().center() - screen.center()).manhattanLength(), 1);
+        EXPECT_LE((window().frameGeometry().center() - middle).manhattanLength(), 1);
         EXPECT_EQ(window().windowTitle(), QStringLiteral("Your alarm is on !!! / click to close"));
         EXPECT_TRUE(window().windowFlags() & Qt::WindowStaysOnTopHint);
         QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(window().Image1);
-        ASSERT_NE(picture, nullptr);
         EXPECT_EQ(picture->role(), QAccessible::Graphic);
         EXPECT_EQ(picture->text(QAccessible::Name), QStringLiteral("WakeUp.jpg"));
         ASSERT_NE(picture->actionInterface(), nullptr);
-        // A screen reader's press closes the window like a click.
-        picture->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        picture->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); // closes like a click
     });
     EXPECT_TRUE(guardsClear());
 
-    present(pictureAlarm("Meeting at 10:30", false, 0), [&] {
+    present(alarm("Meeting at 10:30", false, 0), [&] {
         const QLabel& label = *window().StaticText1;
-        EXPECT_EQ(label.text(), QStringLiteral(" 30 "));
         EXPECT_EQ(label.font().pixelSize(), 30);
         EXPECT_EQ(label.font().family(), QStringLiteral("Arial"));
         EXPECT_EQ(label.palette().color(QPalette::WindowText), label.palette().color(QPalette::Link));
         EXPECT_EQ(window().size(), label.sizeHint());
-        EXPECT_LE((window().frameGeometry().center() - screen.center()).manhattanLength(), 1);
+        EXPECT_LE((window().frameGeometry().center() - middle).manhattanLength(), 1);
         QAccessibleInterface* text = QAccessible::queryAccessibleInterface(window().StaticText1);
-        ASSERT_NE(text, nullptr);
         EXPECT_EQ(text->role(), QAccessible::StaticText);
         EXPECT_EQ(text->text(QAccessible::Name), QStringLiteral("30"));
-        QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(&window());
-        EXPECT_EQ(dialog->text(QAccessible::Name), window().windowTitle());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(&window())->text(QAccessible::Name), window().windowTitle());
         QTest::keyClick(&window(), Qt::Key_Escape);
     });
     EXPECT_TRUE(guardsClear());

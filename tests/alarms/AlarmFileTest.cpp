@@ -3,11 +3,12 @@
 #include "AlarmTestSupport.h"
 #include "alarms/AlarmSchedule.h"
 #include "common/IoError.h"
-#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "support/FileSizeLimit.h"
+
 #include <gtest/gtest.h>
 #include <limits>
 #include <map>
@@ -90,6 +91,7 @@ protected:
     QTemporaryDir m_dir;
     QString m_path;
 };
+
 
 } // namespace
 

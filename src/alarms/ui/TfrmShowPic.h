@@ -30,8 +30,6 @@ public:
     // loaded throws PictureError with nothing playing and both guards clear.
     void ShowAlarm(const TAlarmRecord& alarm) override;
 
-    const AlarmPresentation& presentation() const { return m_presentation; }
-
     ClickableLabel* Image1 = nullptr; // the picture at its own size; a click closes
     ClickableLabel* StaticText1 = nullptr; // the message; a click closes
     QTimer Timer1; // one tick a second while a sound keeps the window up

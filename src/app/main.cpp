@@ -2,10 +2,9 @@
 // message loop, and the same orderly close for "Exit", the end of the desktop session and
 // the termination signals.
 
-#include "alarms/AlarmFile.h"
 #include "alarms/AlarmRecord.h"
 #include "alarms/ui/TfrmShowPic.h"
-#include "app/ErrorBox.h"
+#include "app/ClockAlarms.h"
 #include "app/Platform.h"
 #include "app/SingleInstance.h"
 #include "designer/TfrmOptions.h"
@@ -55,17 +54,16 @@ int main(int argc, char* argv[])
     auto frmZavIro = std::make_unique<TfrmZavIro>(skin, alarms, appDir, clock, QApplication::arguments());
     auto frmTimer = std::make_unique<TfrmTimer>(frmZavIro.get());
     auto frmOptions = std::make_unique<TfrmOptions>(skin, appDir, frmZavIro.get());
-    // The alarm list is the options window's: loaded as it is created, so that the close-time
-    // save writes back what was there (the alarm editor reports missed and expired ones).
-    try {
-        LoadAlarms(alarms, AlarmFilePath(appDir));
-    } catch (const IoError& error) {
-        ShowErrorBox(nullptr, error.message());
-    }
     auto frmShowPic = std::make_unique<TfrmShowPic>(frmZavIro.get());
     frmZavIro->setRandomGenerator(&random);
     frmZavIro->setTimerWindow(frmTimer.get());
     frmZavIro->setOptionsWindow(frmOptions.get());
+    // The alarm list is loaded with the options window, before the first tick can ring: the
+    // close-time save writes back what was there, a missed alarm is reported and expired
+    // one-time alarms are removed.
+    auto clockAlarms
+        = std::make_unique<ClockAlarms>(alarms, clock, appDir, *frmZavIro, *frmOptions, *frmShowPic);
+    clockAlarms->start();
 
     TfrmZavIro* mainWindow = frmZavIro.get();
     // The main window's closing ends the program, also when it was hidden or a modal window
@@ -91,6 +89,7 @@ int main(int argc, char* argv[])
     mainWindow->show();
     const int result = QApplication::exec();
 
+    clockAlarms.reset();
     frmShowPic.reset();
     frmOptions.reset();
     frmTimer.reset();

@@ -17,23 +17,15 @@ for tool in pulseaudio pactl parec od; do
 done
 
 work=$(mktemp -d)
-pulse_pid=
 record_pid=
 cleanup() {
     [ -n "$record_pid" ] && kill "$record_pid" 2>/dev/null
-    [ -n "$pulse_pid" ] && kill "$pulse_pid" 2>/dev/null && wait "$pulse_pid" 2>/dev/null
+    pulse_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-# A server of our own, never the desktop's: its own runtime folder and home (the daemon runs as
-# root on CI machines, where it wants both), and no client may start another one by itself.
-export HOME=$work/home XDG_RUNTIME_DIR=$work/run PULSE_RUNTIME_PATH=$work/run/pulse
-export PULSE_CLIENTCONFIG=$work/client.conf
-unset PULSE_SERVER PULSE_SINK
-mkdir -p "$HOME" "$PULSE_RUNTIME_PATH"
-chmod 700 "$XDG_RUNTIME_DIR"
-printf 'autospawn = no\n' >"$PULSE_CLIENTCONFIG"
+. "$(dirname "$0")/private-pulse.sh"
 
 failures=0
 passes=0
@@ -63,18 +55,7 @@ probe() {
     check "$mode: the probe ends normally" test "$status" -eq 0
 }
 
-pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit -n --use-pid-file=no \
-    --load=module-native-protocol-unix --load="module-null-sink sink_name=ci_null" >"$work/pulse.log" 2>&1 &
-pulse_pid=$!
-for _ in $(seq 1 50); do
-    pactl info >/dev/null 2>&1 && break
-    sleep 0.1
-done
-if ! pactl info >/dev/null 2>&1; then
-    echo "# the sound server did not start:"
-    sed 's/^/#   /' "$work/pulse.log"
-fi
-check "a private sound server with a null sink runs" pactl set-default-sink ci_null
+check "a private sound server with a null sink runs" pulse_start "$work"
 
 # While the chime plays, the sink has an input and its monitor hears more than silence.
 parec -d ci_null.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=50 >"$work/heard.raw" 2>/dev/null &
@@ -104,10 +85,7 @@ probe replay
 probe unplayable
 
 # No sound server at all: the alarm is shown silently and stays until it is clicked.
-kill "$pulse_pid" 2>/dev/null
-wait "$pulse_pid" 2>/dev/null
-pulse_pid=
-export PULSE_SERVER=unix:$work/nowhere/native
+pulse_stop
 probe silent
 
 echo "$passes passed, $failures failed"

@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# An alarm as a user meets it: the clock runs from its own application folder with a daily alarm
+# set for the coming minute (the shipped picture and chime). The alarm window appears at the
+# minute's fourth second, its sound reaches the sound server's sink, and it closes by itself when
+# the chime ends. Without any sound server the same alarm shows silently and waits for a click.
+# Usage (under xvfb-run with a 1366x768 screen): clock-alarm.sh BUILT_HORAVINE DATA_FOLDER
+# Exits 77 (skipped) where PulseAudio, its tools or perl are missing.
+set -uo pipefail
+
+exe=$1
+data=$2
+for tool in pulseaudio pactl perl openbox xdotool; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "skipped: $tool is missing"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+app=$work/app
+wm_pid=
+clock_pid=
+cleanup() {
+    [ -n "$clock_pid" ] && kill "$clock_pid" 2>/dev/null
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
+    pulse_stop
+    rm -rf "$work"
+}
+trap cleanup EXIT
+. "$(dirname "$0")/private-pulse.sh"
+
+failures=0
+passes=0
+check() { # description, then a command that must succeed
+    local what=$1
+    shift
+    if "$@"; then
+        passes=$((passes + 1))
+        echo "ok - $what"
+    else
+        failures=$((failures + 1))
+        echo "not ok - $what"
+    fi
+}
+
+mkdir -p "$app"
+cp "$exe" "$app/horavine"
+cp -r "$data"/. "$app/"
+
+# Alarm/Alarms.cfg with one enabled daily alarm at HH:MM from today, showing the shipped picture
+# and playing the shipped chime for its length: the 672-byte record, field by field.
+write_alarm() {
+    perl -MTime::Local -e '
+        my ($file, $hour, $minute, $folder) = @ARGV;
+        my @t = localtime;
+        my $today = int(timegm(0, 0, 0, $t[3], $t[4], $t[5]) / 86400) + 25569;
+        my $text = sub { my ($s, $n) = @_; pack("C a$n", length($s), $s) };
+        my $record = pack("C x7 d< l< x4 d< d< C C x2 l< d< l< x4 d< a8 C x3 l< l< l< a13",
+                          1, 0, 1, ($hour * 60 + $minute) / 1440, 0, 0, 0, 1, $today, 1, 0,
+                          "F" x 8, 0, 1, 1, 1, "F" x 13)
+            . $text->("Coffee", 12) . $text->("$folder/WakeUp.jpg", 180)
+            . $text->("$folder/Chime.wav", 180) . $text->("", 180) . pack("C C x l<", 1, 1, 0);
+        length($record) == 672 or die "record of " . length($record) . " bytes\n";
+        open(my $out, ">:raw", $file) or die "$file: $!\n";
+        print $out $record;
+    ' "$app/Alarm/Alarms.cfg" "$1" "$2" "$app/Alarm"
+}
+
+alarm_window() { xdotool search --onlyvisible --name '^Your alarm is on' 2>/dev/null | head -1; }
+
+# One alarm: set for the coming minute (or the one after, too close to it), the clock started,
+# and the window awaited. Leaves window, appeared_at (seconds of the minute) and heard set.
+ring_once() {
+    local label=$1
+    local second
+    second=$((10#$(date +%S)))
+    local target
+    if [ "$second" -le 50 ]; then target=$(date -d '+1 minute' +%H:%M); else target=$(date -d '+2 minute' +%H:%M); fi
+    write_alarm "$((10#${target%:*}))" "$((10#${target#*:}))"
+    "$app/horavine" >"$work/$label.log" 2>&1 &
+    clock_pid=$!
+    window=
+    heard=
+    for _ in $(seq 1 2800); do # up to 140 s
+        window=$(alarm_window)
+        if [ -n "$window" ]; then
+            appeared_at=$((10#$(date +%S)))
+            break
+        fi
+        sleep 0.05
+    done
+    [ -n "$window" ] || return 0
+    if [ -n "$pulse_pid" ]; then
+        for _ in $(seq 1 20); do
+            [ -n "$(pactl list short sink-inputs 2>/dev/null)" ] && heard=yes && break
+            sleep 0.05
+        done
+    fi
+}
+
+stop_clock() {
+    kill -TERM "$clock_pid" 2>/dev/null
+    wait "$clock_pid" 2>/dev/null
+    clock_pid=
+}
+
+openbox >/dev/null 2>&1 &
+wm_pid=$!
+sleep 1
+
+check "a private sound server with a null sink runs" pulse_start "$work"
+ring_once sound
+check "the alarm window appears" test -n "$window"
+if [ -n "$window" ]; then
+    check "at the fourth second of the alarm's minute (second $appeared_at)" test "$appeared_at" -ge 4 -a "$appeared_at" -le 5
+    check "its chime reaches the sound server's sink" test -n "$heard"
+    gone=
+    for _ in $(seq 1 100); do
+        [ -z "$(alarm_window)" ] && gone=yes && break
+        sleep 0.1
+    done
+    check "the window closes by itself when the chime ends" test -n "$gone"
+fi
+stop_clock
+
+pulse_stop
+ring_once silent
+check "without a sound server the alarm window appears too" test -n "$window"
+if [ -n "$window" ]; then
+    sleep 3
+    check "and stays while nobody clicks it" test -n "$(alarm_window)"
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+    sleep 0.5
+    check "a click closes it" test -z "$(alarm_window)"
+fi
+kill -0 "$clock_pid" 2>/dev/null
+check "the clock still runs" test $? -eq 0
+stop_clock
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]

@@ -67,6 +67,8 @@ void AlarmFiring::RingAlarm(int index)
     if (alarm.DeleteAfterPlaying != 0 && alarm.Kind == akOnce) {
         DeleteAlarm(m_alarms, index);
         m_host.alarmDeleted(index);
+    } else {
+        m_host.alarmRang(index);
     }
 }
 

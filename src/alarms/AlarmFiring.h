@@ -23,6 +23,7 @@ public:
     virtual void initEditor() { } // the alarm editor's InitEditor
     virtual void alarmsLoaded() { } // the editor rebuilds its rows
     virtual void alarmDeleted(int /*index*/) { } // the editor drops that row (and an edit of it)
+    virtual void alarmRang(int /*index*/) { } // its next ring date moved on
 };
 
 class AlarmFiring

@@ -61,4 +61,9 @@ void ClockAlarms::alarmDeleted(int index)
     m_editor->AlarmDeleted(index);
 }
 
+void ClockAlarms::alarmRang(int index)
+{
+    m_editor->RefreshNextDate(index);
+}
+
 } // namespace horavine

@@ -35,6 +35,7 @@ public:
     void initEditor() override;
     void alarmsLoaded() override;
     void alarmDeleted(int index) override;
+    void alarmRang(int index) override;
 
 private:
     AlarmList& m_alarms;

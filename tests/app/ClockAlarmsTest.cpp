@@ -62,6 +62,8 @@ TEST_F(ClockWithAlarms, TheTickRingsAndTheSaveTakesTheEditorsCheckBoxes)
     }
     EXPECT_EQ(presenter.shown, QStringList{"Coffee"});
     EXPECT_EQ(alarms[0].LastRingDate, Day(2026, 12, 9));
+    EXPECT_EQ(wiring->editor()->lvAlarms->topLevelItem(0)->text(TfrAlarm::kNextDateColumn),
+              QStringLiteral("10 Dec 2026"));
 
     wiring->editor()->lvAlarms->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
     window->WriteSettings();

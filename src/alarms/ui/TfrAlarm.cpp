@@ -6,7 +6,6 @@
 #include "common/Clock.h"
 
 #include <QApplication>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
@@ -83,14 +82,14 @@ TfrAlarm::TfrAlarm(AlarmList& alarms, const Clock& clock, const AppDir& appDir, 
     pcAlarmMode = new AlarmSchedulePages(this);
     gbAlarmFiles = new AlarmShowGroup(this);
 
-    auto* settingsRow = new QHBoxLayout;
-    settingsRow->addWidget(pcAlarmMode, 3);
-    settingsRow->addWidget(gbAlarmFiles, 2);
+    // One above the other: the page is narrow, and the settings need its whole width.
+    lvAlarms->setMinimumHeight(80);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(ToolBar1);
     layout->addWidget(lvAlarms, 1);
-    layout->addLayout(settingsRow);
+    layout->addWidget(pcAlarmMode);
+    layout->addWidget(gbAlarmFiles);
 
     connect(tbNewAlarm, &QToolButton::clicked, this, &TfrAlarm::tbNewAlarmClick);
     connect(tbDeleteAlarm, &QToolButton::clicked, this, &TfrAlarm::tbDeleteAlarmClick);
@@ -232,6 +231,14 @@ void TfrAlarm::RefreshAlarmRow(int row)
     item->setText(kTypeColumn, texts.kind);
     item->setText(kTimeColumn, texts.time);
     item->setText(kNextDateColumn, texts.nextDate);
+}
+
+void TfrAlarm::RefreshNextDate(int row)
+{
+    if (row < 0 || row >= rowCount() || row >= static_cast<int>(m_alarms.size()))
+        return;
+    const AlarmRowTexts texts = DescribeAlarmRow(m_alarms, row, m_amPm, m_clock, m_settings);
+    lvAlarms->topLevelItem(row)->setText(kNextDateColumn, texts.nextDate);
 }
 
 void TfrAlarm::RebuildRows()

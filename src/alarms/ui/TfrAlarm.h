@@ -64,6 +64,9 @@ public:
     // in progress keeps its row selected, or ends storing nothing when the list changed its length
     // (its alarm can no longer be told from the others; AlarmDeleted avoids that).
     void RebuildRows();
+    // Only the "Next date to ring" of a row, after its alarm rang: the check box keeps what the
+    // user chose until the next save.
+    void RefreshNextDate(int row);
     // After DeleteAlarm(alarms, index) elsewhere (delete after playing): an edit in progress follows
     // its alarm to its new index, or ends storing nothing when that alarm was the one deleted;
     // then the rows are rebuilt.

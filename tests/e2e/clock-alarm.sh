@@ -29,19 +29,7 @@ cleanup() {
 trap cleanup EXIT
 . "$(dirname "$0")/private-pulse.sh"
 
-failures=0
-passes=0
-check() { # description, then a command that must succeed
-    local what=$1
-    shift
-    if "$@"; then
-        passes=$((passes + 1))
-        echo "ok - $what"
-    else
-        failures=$((failures + 1))
-        echo "not ok - $what"
-    fi
-}
+. "$(dirname "$0")/checks.sh"
 
 mkdir -p "$app"
 cp "$exe" "$app/horavine"

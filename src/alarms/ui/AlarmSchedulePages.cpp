@@ -3,6 +3,7 @@
 #include "alarms/AlarmEditing.h"
 #include "common/DateFormat.h"
 #include "common/FormatSettings.h"
+#include "controls/ControlNames.h"
 #include "designer/TSpinEdit.h"
 
 #include <QButtonGroup>
@@ -24,16 +25,6 @@ namespace horavine {
 namespace {
 
 constexpr int kMaxPeriod = 356;
-
-template <typename W> W* Named(W* widget, const char* name, const QString& hint = {})
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    if (!hint.isEmpty()) {
-        widget->setToolTip(hint);
-        widget->setAccessibleName(hint);
-    }
-    return widget;
-}
 
 QDateTimeEdit* TimePicker(const char* name, QWidget* parent)
 {

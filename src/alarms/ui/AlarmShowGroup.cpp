@@ -2,6 +2,7 @@
 
 #include "alarms/AlarmEditing.h"
 #include "common/FilePaths.h"
+#include "controls/ControlNames.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,16 +18,6 @@
 namespace horavine {
 
 namespace {
-
-template <typename W> W* Named(W* widget, const char* name, const QString& hint = {})
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    if (!hint.isEmpty()) {
-        widget->setToolTip(hint);
-        widget->setAccessibleName(hint);
-    }
-    return widget;
-}
 
 // Drawn here rather than shipped as a file: one picture less to lose.
 QPixmap LockPicture()

@@ -10,8 +10,10 @@
 #include "designer/TfrmOptions.h"
 #include "app/TfrmZavIro.h"
 #include "common/AppDir.h"
+#include "common/AppFolder.h"
 #include "common/Clock.h"
 #include "common/IoError.h"
+#include "common/SessionEnvironment.h"
 #include "face/SkinState.h"
 #include "timer/TfrmTimer.h"
 
@@ -29,9 +31,20 @@ int main(int argc, char* argv[])
     // The random skin of the first activation depends on it.
     QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
 
+    // Placing itself and staying on top needs X11: under Wayland the clock runs on XWayland.
+    // The choice is taken back once made, so programs the clock opens keep the desktop's own.
+    QStringList platformArguments;
+    for (int i = 1; i < argc; ++i)
+        platformArguments.append(QString::fromLocal8Bit(argv[i]));
+    const bool askForXcb = ShouldAskForXcb(SessionEnvironment::current(), platformArguments);
+    if (askForXcb)
+        qputenv("QT_QPA_PLATFORM", "xcb");
+
     // The guard listens for later starts on a local socket, which needs the application object;
     // a refused copy therefore ends right after creating it, before any window exists.
     QApplication app(argc, argv);
+    if (askForXcb)
+        qunsetenv("QT_QPA_PLATFORM");
     SingleInstance guard(SingleInstance::runningExecutablePath(argv[0]));
     try {
         if (guard.ActivatePreviousInstance(1))
@@ -46,7 +59,11 @@ int main(int argc, char* argv[])
     // ends the program explicitly.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const AppDir appDir = AppDir::ofExecutable();
+    // Portable beside the executable, or the user's own folder filled from the installed data.
+    QStringList folderProblems;
+    const AppDir appDir = AppFolder(AppFolder::currentPlace()).prepare(folderProblems);
+    for (const QString& problem : folderProblems)
+        std::fprintf(stderr, "horavine: %s\n", qPrintable(problem));
     SystemClock clock;
     SkinState skin;
     AlarmList alarms;

@@ -10,5 +10,6 @@ int RunSkinCommand(const QStringList& args);
 int RunAlarmsCommand(const QStringList& args);
 int RunFormatCommand(const QStringList& args);
 int RunRenderCommand(const QStringList& args);
+int RunAutostartCommand(const QStringList& args);
 
 } // namespace horavine::cli

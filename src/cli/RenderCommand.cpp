@@ -1,6 +1,7 @@
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "common/AppDir.h"
+#include "common/AppFolder.h"
 #include "common/DateFormat.h"
 #include "common/Picture.h"
 #include "face/ClockFace.h"
@@ -10,7 +11,6 @@
 #include "face/SkinFile.h"
 #include "face/SkinState.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -77,8 +77,9 @@ int RunRenderCommand(const QStringList& rest)
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
 
-    const AppDir appDir(QCoreApplication::applicationDirPath());
-    // The skin fonts beside the tool, as the clock adds them for its run.
+    // The clock's own folder, found without creating it: a query must not fill the user's home.
+    const AppDir appDir = AppFolder(AppFolder::currentPlace()).locate();
+    // The skin fonts of that folder, as the clock adds them for its run.
     for (const QFileInfo& font : QDir(appDir.fontsFolder()).entryInfoList({QStringLiteral("*.ttf")}, QDir::Files))
         QFontDatabase::addApplicationFont(font.absoluteFilePath());
     SkinState state;

@@ -33,10 +33,18 @@ Faces:
   render FILE.clk --at MOMENT [--size PX] [--picture-only | --gallery] [--format ampm|24]
          [--locale NAME] -o OUT.png|OUT.jpg|OUT.bmp
                                           the face as the clock shows it at MOMENT, PX x PX
-                                          (default: the skin's size); textures are looked up
-                                          beside this tool, as the clock does. --gallery: the
+                                          (default: the skin's size); textures and fonts come
+                                          from the clock's application folder: beside this tool
+                                          in a portable copy, else ~/.local/share/horavine or the
+                                          installed data. --gallery: the
                                           gallery preview (300 x 300 unless --size, opaque, the
                                           corners outside the outline in the gallery's blue)
+
+Start with the session:
+  autostart on|off|status                 write, remove or report the desktop's autostart entry
+                                          ($XDG_CONFIG_HOME/autostart/horavine.desktop, default
+                                          ~/.config/autostart) that starts the clock beside this
+                                          tool; each prints "on" or "off", a tab and the entry's path
 
 MOMENT is YYYY-MM-DDThh:mm:ss with an optional .zzz, local time. NAME is a locale such as
 en_US (default: the system's). "--" ends the options. Errors exit with 1, wrong calls with 2.
@@ -65,6 +73,8 @@ int dispatch(const QStringList& args)
         return RunFormatCommand(rest);
     if (command == QLatin1String("render"))
         return RunRenderCommand(rest);
+    if (command == QLatin1String("autostart"))
+        return RunAutostartCommand(rest);
     throw UsageError(QStringLiteral("unknown command \"%1\"").arg(command));
 }
 

@@ -24,7 +24,8 @@ icon.
 --------------------------------------------------------------------------------
 How to remove the automatic start-up:
 Open your desktop's autostart folder (~/.config/autostart) and delete
-the entry for Horavine.)";
+the entry for Horavine.
+Or run "horavine-cli autostart off" in a terminal.)";
 
 const char kSkinDesign[] = R"(If you click the right mouse button or press "O", an options
 panel will appear and you 're ready to customize your very own

@@ -7,6 +7,7 @@
 #include "app/KeyMoves.h"
 #include "app/Platform.h"
 #include "app/TTrayNotifyIcon.h"
+#include "app/WindowFrame.h"
 #include "designer/TfrmOptions.h"
 #include "common/FileList.h"
 #include "common/IoError.h"
@@ -30,7 +31,9 @@
 #include "designer/TSpinEdit.h"
 #include <QTabWidget>
 #include <QWindow>
+#include <QMessageBox>
 #include <cmath>
+#include <cstdio>
 
 namespace horavine {
 
@@ -336,12 +339,41 @@ bool TfrmZavIro::CloseProcedure()
     try {
         WriteSettings();
     } catch (const IoError& error) {
-        ShowErrorBox(this, error.message());
-        return false;
+        if (!closeDespiteFailedSave(error.message()))
+            return false;
     }
     m_settingsFile.reset();
     InstallFonts(m_appDir, false, m_fonts);
     return true;
+}
+
+// When the session or a signal ends the program, nobody may be there to answer a box, and a box
+// would keep the program alive: the failure goes to stderr and the program ends. The user's own
+// close says what failed and asks, so nothing is lost silently and a clock whose folder stays
+// unwritable can still be closed.
+bool TfrmZavIro::closeDespiteFailedSave(const QString& message)
+{
+    if (m_ending) {
+        std::fprintf(stderr, "horavine: %s\n", qPrintable(message));
+        std::fflush(stderr);
+        m_saveFailedAtEnd = true;
+        return true;
+    }
+    const QString question = message + QStringLiteral("\n\nClose the clock without saving?");
+    if (AskCloseUnsaved)
+        return AskCloseUnsaved(question);
+    return QMessageBox::warning(this, QApplication::applicationDisplayName(), question,
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+void TfrmZavIro::EndSession()
+{
+    m_ending = true;
+    // The close cannot be refused now; should the window system not deliver it, the program
+    // still ends.
+    if (!close() && OnClosed)
+        OnClosed();
 }
 
 void TfrmZavIro::closeEvent(QCloseEvent* event)
@@ -370,8 +402,13 @@ void TfrmZavIro::TimerMode()
         return;
     m_face->RequestRebuild();
     m_timer->adjustSize();
+    // By the outer edges: the toolbar's title bar goes below the clock, not over it. The clock
+    // is taken as it stands now; its ticks follow the toolbar from here on.
+    const QRect clock = frameGeometry();
     const QSize screen = screenSize();
-    m_timer->move(ToolbarPositionForClock(geometry(), m_timer->size(), screen));
+    PlaceByFrame(m_timer, [timer = m_timer, clock, screen] {
+        timer->move(ToolbarPositionForClock(clock, timer->frameGeometry().size(), screen));
+    });
     m_timer->exec();
     m_face->RequestRebuild();
 }
@@ -398,7 +435,7 @@ bool TfrmZavIro::clockShown() const
 void TfrmZavIro::placeAboveTimerToolbar()
 {
     if (m_timer && m_timer->isVisible())
-        move(ClockPositionAboveToolbar(m_timer->geometry(), size()));
+        move(ClockPositionAboveToolbar(m_timer->frameGeometry(), frameGeometry().size()));
 }
 
 void TfrmZavIro::showWindowAndSurface()
@@ -530,7 +567,12 @@ void TfrmZavIro::keyPressEvent(QKeyEvent* event)
     const QString text = event->text();
     if (text.size() != 1)
         return;
-    switch (ActionForCharacter(text.at(0))) {
+    const CharAction action = ActionForCharacter(text.at(0));
+    // The commands act on a key's first press only: a held "H" would otherwise hide the clock
+    // again as soon as it is brought back, and a held "T" would stack toolbars.
+    if (action != CharAction::None && event->isAutoRepeat())
+        return;
+    switch (action) {
     case CharAction::Hide:
         mHideClick();
         break;

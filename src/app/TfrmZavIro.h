@@ -58,6 +58,9 @@ public:
     void setRandomGenerator(QRandomGenerator* random) { m_random = random; }
     // Runs once the close procedure has let the window close: the program ends.
     std::function<void()> OnClosed;
+    // The user's close met a failed save: the question with the error's text; true closes the
+    // clock all the same. A message box (No by default) unless replaced.
+    std::function<bool(const QString& question)> AskCloseUnsaved;
     // The alarm check of the tick; the alarm subsystem plugs in here.
     std::function<void(TDateTime)> AlarmHook;
     // The alarm editor's check boxes, which the alarm save takes Enabled from.
@@ -75,6 +78,10 @@ public:
     void WriteSettings();
     // The close-time work (settings, fonts); false when a write failed and the window stays.
     bool CloseProcedure();
+    // The end of the session or a termination signal: the close-time work runs and the window
+    // closes even when a save fails; the failure goes to stderr, no box is shown.
+    void EndSession();
+    bool saveFailedAtEnd() const { return m_saveFailedAtEnd; }
     void Timer1Timer(); // one tick, then the timer is re-armed to the next whole second
 
     ClockFace& face() { return *m_face; }
@@ -134,6 +141,7 @@ private:
     QRect workArea() const;
     QSize screenSize() const;
     void moveLeftThenTop(QPoint target);
+    bool closeDespiteFailedSave(const QString& message);
 
     SkinState& m_skin;
     AlarmList& m_alarms;
@@ -161,6 +169,8 @@ private:
     std::optional<QPoint> m_storedPosition;
     QPoint m_dragOffset;
     bool m_dragging = false;
+    bool m_ending = false;
+    bool m_saveFailedAtEnd = false;
 };
 
 } // namespace horavine

@@ -569,8 +569,8 @@ void TfrmZavIro::keyPressEvent(QKeyEvent* event)
         return;
     const CharAction action = ActionForCharacter(text.at(0));
     // The commands act on a key's first press only: a held "H" would otherwise hide the clock
-    // again as soon as it is brought back, and a held "T" would stack toolbars.
-    if (action != CharAction::None && event->isAutoRepeat())
+    // again as soon as it is brought back.
+    if (action != CharAction::None && isRepeatedPress(*event))
         return;
     switch (action) {
     case CharAction::Hide:
@@ -585,6 +585,37 @@ void TfrmZavIro::keyPressEvent(QKeyEvent* event)
     case CharAction::None:
         break;
     }
+}
+
+// A held key repeats as a release and a press with the same time stamp. Qt flags the pair only
+// when the press has already arrived as it looks at the release, so a repeat now and then passes
+// for a new press; the time stamps tell it all the same. A key still down when the window gets
+// the focus (the clock brought back while "H" is held) may repeat into it with no release first:
+// it counts as held until it is let go.
+bool TfrmZavIro::isRepeatedPress(const QKeyEvent& event) const
+{
+    if (event.isAutoRepeat())
+        return true;
+    const quint32 code = event.nativeScanCode();
+    if (code == 0 || code >= m_heldAtFocus.size())
+        return false;
+    return m_heldAtFocus[code] || (m_releasedAt[code] != 0 && m_releasedAt[code] == event.timestamp());
+}
+
+void TfrmZavIro::keyReleaseEvent(QKeyEvent* event)
+{
+    const quint32 code = event->nativeScanCode();
+    if (code > 0 && code < m_heldAtFocus.size()) {
+        m_heldAtFocus[code] = false;
+        m_releasedAt[code] = event->timestamp();
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void TfrmZavIro::focusInEvent(QFocusEvent* event)
+{
+    m_heldAtFocus = m_keysDown ? m_keysDown() : platform::KeysDown();
+    QWidget::focusInEvent(event);
 }
 
 void TfrmZavIro::mousePressEvent(QMouseEvent* event)

@@ -7,12 +7,15 @@
 #include "support/FileSizeLimit.h"
 
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <bitset>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -272,6 +275,52 @@ TEST_F(ClockDesktop, TimerToolbarsFrameStandsDirectlyBelowTheClock)
         EXPECT_EQ(clockAfterTick.y() + 400, toolbar.top()); // the title bar is not under the clock
         // Centred by the outer width: the two centres at most half a pixel apart.
         EXPECT_LE(std::abs(2 * toolbar.left() + toolbar.width() - (2 * clockAfterTick.x() + 400)), 1);
+    }
+}
+
+// A key held down repeats as a release and a press at the same time stamp; Qt flags the pair only
+// when it sees both at once. Each row is a sequence of events on a clock that has just got the focus.
+TEST_F(ClockDesktop, HeldKeyIsKnownByTheFocusAndByTheTimeStamps)
+{
+    const quint32 h = 43; // the scan code of "h" on a usual X keyboard; any code will do here
+    struct KeyStep
+    {
+        QEvent::Type type;
+        quint32 code;
+        quint64 time;
+    };
+    const struct
+    {
+        const char* name;
+        bool downAtFocus;
+        std::vector<KeyStep> steps; // the last one is the press that is judged
+        bool hides;
+    } rows[] = {
+        {"a fresh press", false, {{QEvent::KeyPress, h, 1000}}, true},
+        {"still down from before the focus", true, {{QEvent::KeyPress, h, 1000}}, false},
+        {"another key with the same character", true, {{QEvent::KeyPress, h + 1, 1000}}, true},
+        {"let go after the focus, then pressed", true, {{QEvent::KeyRelease, h, 900}, {QEvent::KeyPress, h, 1000}},
+         true},
+        {"a repeat Qt took for a release and a press", false,
+         {{QEvent::KeyRelease, h, 1000}, {QEvent::KeyPress, h, 1000}}, false},
+        {"released and pressed again later", false, {{QEvent::KeyRelease, h, 900}, {QEvent::KeyPress, h, 1000}},
+         true},
+    };
+    start();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::bitset<256> down;
+        down[h] = row.downAtFocus;
+        window->setKeysDownProvider([down] { return down; });
+        QFocusEvent focus(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(window.get(), &focus);
+        for (const KeyStep& step : row.steps) {
+            QKeyEvent event(step.type, Qt::Key_H, Qt::NoModifier, step.code, 0, 0, QStringLiteral("h"));
+            event.setTimestamp(step.time);
+            QCoreApplication::sendEvent(window.get(), &event);
+        }
+        EXPECT_EQ(!window->isClockShown(), row.hides);
+        window->ShowUp();
     }
 }
 

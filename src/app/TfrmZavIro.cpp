@@ -404,10 +404,10 @@ void TfrmZavIro::TimerMode()
     m_timer->adjustSize();
     // By the outer edges: the toolbar's title bar goes below the clock, not over it. The clock
     // is taken as it stands now; its ticks follow the toolbar from here on.
-    const QRect clock = frameGeometry();
+    const QRect clock = OuterGeometry(this);
     const QSize screen = screenSize();
     PlaceByFrame(m_timer, [timer = m_timer, clock, screen] {
-        timer->move(ToolbarPositionForClock(clock, timer->frameGeometry().size(), screen));
+        timer->move(ToolbarPositionForClock(clock, OuterGeometry(timer).size(), screen));
     });
     m_timer->exec();
     m_face->RequestRebuild();
@@ -435,7 +435,7 @@ bool TfrmZavIro::clockShown() const
 void TfrmZavIro::placeAboveTimerToolbar()
 {
     if (m_timer && m_timer->isVisible())
-        move(ClockPositionAboveToolbar(m_timer->frameGeometry(), frameGeometry().size()));
+        move(ClockPositionAboveToolbar(OuterGeometry(m_timer), OuterGeometry(this).size()));
 }
 
 void TfrmZavIro::showWindowAndSurface()

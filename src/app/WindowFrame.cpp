@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QString>
 #include <QWidget>
+#include <QWindow>
 
 namespace horavine {
 
@@ -52,9 +53,19 @@ private:
 
 } // namespace
 
+QRect OuterGeometry(const QWidget* window)
+{
+    // The widget keeps the frame it saw at its last move or resize. A window shown again may be
+    // framed anew right where it was, with no move at all, while the widget still holds the frame
+    // it read before the window manager had framed it; the window system's handle follows.
+    if (const QWindow* handle = window->windowHandle(); handle && window->isVisible())
+        return handle->frameGeometry();
+    return window->frameGeometry();
+}
+
 bool FrameKnown(const QWidget* window)
 {
-    return window->frameGeometry() != window->geometry();
+    return OuterGeometry(window) != window->geometry();
 }
 
 void PlaceByFrame(QWidget* window, std::function<void()> place)

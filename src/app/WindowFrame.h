@@ -18,6 +18,9 @@ namespace horavine {
 // A later call for the same window replaces a pending one.
 void PlaceByFrame(QWidget* window, std::function<void()> place);
 
+// The window's outer edges as the window system knows them now.
+QRect OuterGeometry(const QWidget* window);
+
 // True once the window system has told the window's frame (a frameless window never has one).
 bool FrameKnown(const QWidget* window);
 

@@ -263,7 +263,7 @@ void TBrushDialog::showEvent(QShowEvent* event)
         return;
     PlaceByFrame(this, [this] {
         if (const QScreen* shown = screen())
-            move(CentredFramePosition(shown->geometry(), frameGeometry().size()));
+            move(CentredFramePosition(shown->geometry(), OuterGeometry(this).size()));
     });
     prepareForShow();
 }

@@ -59,7 +59,7 @@ TfrmOptions::TfrmOptions(SkinState& skin, const AppDir& appDir, QWidget* parent)
     // Centred by its outer edges, title bar included, once the window manager has framed it.
     PlaceByFrame(this, [this] {
         if (const QScreen* screen = QGuiApplication::primaryScreen())
-            move(CentredFramePosition(screen->availableGeometry(), frameGeometry().size()));
+            move(CentredFramePosition(screen->availableGeometry(), OuterGeometry(this).size()));
     });
 
     pcOptions = new QTabWidget(this);

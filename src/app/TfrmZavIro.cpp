@@ -353,18 +353,21 @@ bool TfrmZavIro::CloseProcedure()
 // unwritable can still be closed.
 bool TfrmZavIro::closeDespiteFailedSave(const QString& message)
 {
-    if (m_ending) {
-        std::fprintf(stderr, "horavine: %s\n", qPrintable(message));
-        std::fflush(stderr);
-        m_saveFailedAtEnd = true;
-        return true;
+    if (!m_ending) {
+        const QString question = message + QStringLiteral("\n\nClose the clock without saving?");
+        const bool closeAnyway = AskCloseUnsaved
+            ? AskCloseUnsaved(question)
+            : QMessageBox::warning(this, QApplication::applicationDisplayName(), question,
+                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                == QMessageBox::Yes;
+        // The session may have ended while the question was up: then the answer is not awaited.
+        if (!m_ending)
+            return closeAnyway;
     }
-    const QString question = message + QStringLiteral("\n\nClose the clock without saving?");
-    if (AskCloseUnsaved)
-        return AskCloseUnsaved(question);
-    return QMessageBox::warning(this, QApplication::applicationDisplayName(), question,
-                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+    std::fprintf(stderr, "horavine: %s\n", qPrintable(message));
+    std::fflush(stderr);
+    m_saveFailedAtEnd = true;
+    return true;
 }
 
 void TfrmZavIro::EndSession()

@@ -139,6 +139,24 @@ TEST_F(ClockDesktop, SessionEndAfterARefusedExitStillEnds)
     EXPECT_TRUE(err.contains("Unable to write to ")) << err.toStdString();
 }
 
+TEST_F(ClockDesktop, SessionEndWhileTheUsersQuestionIsUpEndsAndTellsStderr)
+{
+    start();
+    int closed = 0;
+    window->OnClosed = [&] { ++closed; };
+    window->AskCloseUnsaved = [&](const QString&) {
+        window->EndSession(); // SIGTERM while the question waits for an answer
+        return false;
+    };
+    ASSERT_TRUE(QDir(file(QString())).mkpath(QStringLiteral("horavine.ini")));
+    const QByteArray err = CaptureStderr([&] { window->mExitClick(); });
+    EXPECT_GE(closed, 1);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->settingsOpen());
+    EXPECT_TRUE(window->saveFailedAtEnd()); // known before the program's loop returns
+    EXPECT_TRUE(err.contains("Unable to write to ")) << err.toStdString();
+}
+
 TEST_F(ClockDesktop, SessionEndThatSavesEndsWithoutFailure)
 {
     start();

@@ -28,10 +28,15 @@ wm_pid=
 tray_pid=
 readonly_mount=
 cleanup() {
-    [ -n "$clock_pid" ] && kill "$clock_pid" 2>/dev/null
+    if [ -n "$clock_pid" ]; then # a clock that does not end on SIGTERM is ended for good
+        kill "$clock_pid" 2>/dev/null
+        sleep 0.2
+        kill -KILL "$clock_pid" 2>/dev/null
+        wait "$clock_pid" 2>/dev/null
+    fi
     [ -n "$tray_pid" ] && kill "$tray_pid" 2>/dev/null
     [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null
-    [ -n "$readonly_mount" ] && umount "$readonly_mount" 2>/dev/null
+    [ -n "$readonly_mount" ] && { umount "$readonly_mount" 2>/dev/null || umount -l "$readonly_mount"; }
     xdotool keyup h 2>/dev/null
     rm -rf "$work"
 }

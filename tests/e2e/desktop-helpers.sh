@@ -343,6 +343,10 @@ readonly_end() { # wm
     check "[$1] the timer toolbar is up when SIGTERM comes" test -n "$(window_named '  Timer')"
     kill -TERM "$clock_pid"
     wait_for_end "$clock_pid" 5000
+    if [ "$end_status" = running ]; then
+        kill -KILL "$clock_pid"
+        wait "$clock_pid" 2>/dev/null
+    fi
     clock_pid=
     check "[$1] SIGTERM with a read-only folder ends the clock within a second ($end_took ms)" \
         test "$end_status" != running -a "$end_took" -le 1000

@@ -25,13 +25,13 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QScreen>
 #include "designer/TSpinEdit.h"
 #include <QTabWidget>
 #include <QWindow>
-#include <QMessageBox>
 #include <cmath>
 #include <cstdio>
 

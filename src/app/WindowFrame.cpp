@@ -71,8 +71,8 @@ bool FrameKnown(const QWidget* window)
 void PlaceByFrame(QWidget* window, std::function<void()> place)
 {
     place();
-    auto* pending = window->findChild<PendingPlacement*>(QStringLiteral("horavinePendingPlacement"),
-                                                         Qt::FindDirectChildrenOnly);
+    auto* pending
+        = window->findChild<PendingPlacement*>(QStringLiteral("horavinePendingPlacement"), Qt::FindDirectChildrenOnly);
     if (FrameKnown(window)) {
         if (pending)
             pending->cancel();

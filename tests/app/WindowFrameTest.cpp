@@ -1,5 +1,6 @@
-#include "ShellTestApp.h"
 #include "app/WindowFrame.h"
+
+#include "ShellTestApp.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>

@@ -182,32 +182,4 @@ TEST(TimerPlacement, ClockStandsDirectlyAboveTheToolbar)
     }
 }
 
-// The two rules meet at the toolbar's outer edge: the clock placed for a toolbar that was placed
-// for it stands with its bottom on the toolbar's title bar, never under it, and at most a pixel
-// aside (the two roundings to even).
-TEST(TimerPlacement, ClockAndToolbarMeetAtTheToolbarsOuterTop)
-{
-    const QSize screen(1366, 768);
-    const struct
-    {
-        const char* name;
-        QRect clock;
-        QSize toolbarOutside; // title bar and border included
-        int clockTopAfter;
-    } cases[] = {
-        {"openbox-like frame", {0, 0, 400, 400}, {139, 59}, 0},
-        {"odd left, even toolbar", {101, 50, 400, 400}, {146, 62}, 50},
-        {"odd clock size", {300, 100, 401, 401}, {139, 59}, 100},
-        {"held 70 pixels above the screen's bottom", {967, 368, 400, 400}, {139, 59}, 298},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const QPoint toolbar = ToolbarPositionForClock(c.clock, c.toolbarOutside, screen);
-        const QPoint clock = ClockPositionAboveToolbar(QRect(toolbar, c.toolbarOutside), c.clock.size());
-        EXPECT_EQ(clock.y(), c.clockTopAfter);
-        EXPECT_EQ(clock.y() + c.clock.height(), toolbar.y());
-        EXPECT_LE(std::abs(clock.x() - c.clock.x()), 1);
-    }
-}
-
 } // namespace

@@ -4,6 +4,7 @@
 // lives under platform/; nothing else in the program asks which system it is on.
 
 #include <QRect>
+#include <bitset>
 #include <functional>
 
 class QWidget;
@@ -29,6 +30,9 @@ bool IsClockWindowHidden(const QWidget* window);
 // Calls handler on the GUI thread when the process is asked to end (SIGTERM, SIGHUP, SIGINT).
 // The signal handler itself only writes to a pipe; the handler runs from the event loop.
 void OnTerminationRequest(std::function<void()> handler);
+
+// The keys held down right now, by native scan code; none where the window system cannot tell.
+std::bitset<256> KeysDown();
 
 // True when a real window system is there (not the offscreen or minimal platform).
 bool HasWindowSystem();

@@ -7,6 +7,7 @@
 #include "app/KeyMoves.h"
 #include "app/Platform.h"
 #include "app/TTrayNotifyIcon.h"
+#include "app/WindowFrame.h"
 #include "designer/TfrmOptions.h"
 #include "common/FileList.h"
 #include "common/IoError.h"
@@ -24,6 +25,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -31,6 +33,7 @@
 #include <QTabWidget>
 #include <QWindow>
 #include <cmath>
+#include <cstdio>
 
 namespace horavine {
 
@@ -336,12 +339,44 @@ bool TfrmZavIro::CloseProcedure()
     try {
         WriteSettings();
     } catch (const IoError& error) {
-        ShowErrorBox(this, error.message());
-        return false;
+        if (!closeDespiteFailedSave(error.message()))
+            return false;
     }
     m_settingsFile.reset();
     InstallFonts(m_appDir, false, m_fonts);
     return true;
+}
+
+// When the session or a signal ends the program, nobody may be there to answer a box, and a box
+// would keep the program alive: the failure goes to stderr and the program ends. The user's own
+// close says what failed and asks, so nothing is lost silently and a clock whose folder stays
+// unwritable can still be closed.
+bool TfrmZavIro::closeDespiteFailedSave(const QString& message)
+{
+    if (!m_ending) {
+        const QString question = message + QStringLiteral("\n\nClose the clock without saving?");
+        const bool closeAnyway = AskCloseUnsaved
+            ? AskCloseUnsaved(question)
+            : QMessageBox::warning(this, QApplication::applicationDisplayName(), question,
+                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                == QMessageBox::Yes;
+        // The session may have ended while the question was up: then the answer is not awaited.
+        if (!m_ending)
+            return closeAnyway;
+    }
+    std::fprintf(stderr, "horavine: %s\n", qPrintable(message));
+    std::fflush(stderr);
+    m_saveFailedAtEnd = true;
+    return true;
+}
+
+void TfrmZavIro::EndSession()
+{
+    m_ending = true;
+    // The close cannot be refused now; should the window system not deliver it, the program
+    // still ends.
+    if (!close() && OnClosed)
+        OnClosed();
 }
 
 void TfrmZavIro::closeEvent(QCloseEvent* event)
@@ -370,8 +405,13 @@ void TfrmZavIro::TimerMode()
         return;
     m_face->RequestRebuild();
     m_timer->adjustSize();
+    // By the outer edges: the toolbar's title bar goes below the clock, not over it. The clock
+    // is taken as it stands now; its ticks follow the toolbar from here on.
+    const QRect clock = OuterGeometry(this);
     const QSize screen = screenSize();
-    m_timer->move(ToolbarPositionForClock(geometry(), m_timer->size(), screen));
+    PlaceByFrame(m_timer, [timer = m_timer, clock, screen] {
+        timer->move(ToolbarPositionForClock(clock, OuterGeometry(timer).size(), screen));
+    });
     m_timer->exec();
     m_face->RequestRebuild();
 }
@@ -398,7 +438,7 @@ bool TfrmZavIro::clockShown() const
 void TfrmZavIro::placeAboveTimerToolbar()
 {
     if (m_timer && m_timer->isVisible())
-        move(ClockPositionAboveToolbar(m_timer->geometry(), size()));
+        move(ClockPositionAboveToolbar(OuterGeometry(m_timer), OuterGeometry(this).size()));
 }
 
 void TfrmZavIro::showWindowAndSurface()
@@ -530,7 +570,12 @@ void TfrmZavIro::keyPressEvent(QKeyEvent* event)
     const QString text = event->text();
     if (text.size() != 1)
         return;
-    switch (ActionForCharacter(text.at(0))) {
+    const CharAction action = ActionForCharacter(text.at(0));
+    // The commands act on a key's first press only: a held "H" would otherwise hide the clock
+    // again as soon as it is brought back.
+    if (action != CharAction::None && isRepeatedPress(*event))
+        return;
+    switch (action) {
     case CharAction::Hide:
         mHideClick();
         break;
@@ -543,6 +588,37 @@ void TfrmZavIro::keyPressEvent(QKeyEvent* event)
     case CharAction::None:
         break;
     }
+}
+
+// A held key repeats as a release and a press with the same time stamp. Qt flags the pair only
+// when the press has already arrived as it looks at the release, so a repeat now and then passes
+// for a new press; the time stamps tell it all the same. A key still down when the window gets
+// the focus (the clock brought back while "H" is held) may repeat into it with no release first:
+// it counts as held until it is let go.
+bool TfrmZavIro::isRepeatedPress(const QKeyEvent& event) const
+{
+    if (event.isAutoRepeat())
+        return true;
+    const quint32 code = event.nativeScanCode();
+    if (code == 0 || code >= m_heldAtFocus.size())
+        return false;
+    return m_heldAtFocus[code] || (m_releasedAt[code] != 0 && m_releasedAt[code] == event.timestamp());
+}
+
+void TfrmZavIro::keyReleaseEvent(QKeyEvent* event)
+{
+    const quint32 code = event->nativeScanCode();
+    if (code > 0 && code < m_heldAtFocus.size()) {
+        m_heldAtFocus[code] = false;
+        m_releasedAt[code] = event->timestamp();
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void TfrmZavIro::focusInEvent(QFocusEvent* event)
+{
+    m_heldAtFocus = m_keysDown ? m_keysDown() : platform::KeysDown();
+    QWidget::focusInEvent(event);
 }
 
 void TfrmZavIro::mousePressEvent(QMouseEvent* event)

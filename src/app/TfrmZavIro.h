@@ -21,12 +21,15 @@
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QWidget>
+#include <array>
+#include <bitset>
 #include <functional>
 #include <memory>
 #include <optional>
 
 class QAction;
 class QActionGroup;
+class QKeyEvent;
 class QMenu;
 
 namespace horavine {
@@ -54,10 +57,15 @@ public:
     // and the whole screen's size (the off-screen correction and the timer toolbar use it).
     void setWorkAreaProvider(std::function<QRect()> provider) { m_workArea = std::move(provider); }
     void setScreenSizeProvider(std::function<QSize()> provider) { m_screenSize = std::move(provider); }
+    // The keys held down on the keyboard, by native scan code (default: the window system's).
+    void setKeysDownProvider(std::function<std::bitset<256>()> provider) { m_keysDown = std::move(provider); }
     // The generator of the random skin choice, seeded once at start-up by the program.
     void setRandomGenerator(QRandomGenerator* random) { m_random = random; }
     // Runs once the close procedure has let the window close: the program ends.
     std::function<void()> OnClosed;
+    // The user's close met a failed save: the question with the error's text; true closes the
+    // clock all the same. A message box (No by default) unless replaced.
+    std::function<bool(const QString& question)> AskCloseUnsaved;
     // The alarm check of the tick; the alarm subsystem plugs in here.
     std::function<void(TDateTime)> AlarmHook;
     // The alarm editor's check boxes, which the alarm save takes Enabled from.
@@ -75,6 +83,10 @@ public:
     void WriteSettings();
     // The close-time work (settings, fonts); false when a write failed and the window stays.
     bool CloseProcedure();
+    // The end of the session or a termination signal: the close-time work runs and the window
+    // closes even when a save fails; the failure goes to stderr, no box is shown.
+    void EndSession();
+    bool saveFailedAtEnd() const { return m_saveFailedAtEnd; }
     void Timer1Timer(); // one tick, then the timer is re-armed to the next whole second
 
     ClockFace& face() { return *m_face; }
@@ -121,6 +133,8 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -134,6 +148,8 @@ private:
     QRect workArea() const;
     QSize screenSize() const;
     void moveLeftThenTop(QPoint target);
+    bool closeDespiteFailedSave(const QString& message);
+    bool isRepeatedPress(const QKeyEvent& event) const;
 
     SkinState& m_skin;
     AlarmList& m_alarms;
@@ -155,12 +171,19 @@ private:
     QImage m_startupPicture;
     std::function<QRect()> m_workArea;
     std::function<QSize()> m_screenSize;
+    std::function<std::bitset<256>()> m_keysDown;
+    // Keys already down when the window got the focus: their presses until released are repeats.
+    std::bitset<256> m_heldAtFocus;
+    std::array<quint64, 256> m_releasedAt{}; // the time stamp of each key's last release
+
     int m_tag = -1;
     bool m_activated = false;
     bool m_shapedOnce = false;
     std::optional<QPoint> m_storedPosition;
     QPoint m_dragOffset;
     bool m_dragging = false;
+    bool m_ending = false;
+    bool m_saveFailedAtEnd = false;
 };
 
 } // namespace horavine

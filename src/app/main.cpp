@@ -85,19 +85,21 @@ int main(int argc, char* argv[])
     TfrmZavIro* mainWindow = frmZavIro.get();
     // The main window's closing ends the program, also when it was hidden or a modal window
     // runs its own loop: exit() leaves every loop.
-    mainWindow->OnClosed = [] {
-        QCoreApplication::exit(0);
+    mainWindow->OnClosed = [mainWindow] {
+        QCoreApplication::exit(mainWindow->saveFailedAtEnd() ? 1 : 0);
     };
     guard.onActivateRequested = [mainWindow] {
         mainWindow->ShowUp();
     };
 
+    // A signal or the session's end: no message box may hold the program up (nobody may be there
+    // to answer it), so a failed save is written to stderr and the program ends all the same.
     bool closeRequested = false;
     auto closeOnce = [mainWindow, &closeRequested] {
         if (closeRequested)
             return;
         closeRequested = true;
-        mainWindow->close();
+        mainWindow->EndSession();
     };
     platform::OnTerminationRequest(closeOnce);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, mainWindow,

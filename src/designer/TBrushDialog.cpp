@@ -1,6 +1,7 @@
 #include "designer/TBrushDialog.h"
 
 #include "app/ErrorBox.h"
+#include "app/WindowFrame.h"
 #include "common/IoError.h"
 #include "designer/ColorPicker.h"
 #include "designer/PatternRowDelegate.h"
@@ -260,8 +261,10 @@ void TBrushDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (const QScreen* shown = screen())
-        move(shown->geometry().center() - QPoint(width() / 2, height() / 2));
+    PlaceByFrame(this, [this] {
+        if (const QScreen* shown = screen())
+            move(CentredFramePosition(shown->geometry(), OuterGeometry(this).size()));
+    });
     prepareForShow();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/ClockSettings.h"
 #include "app/ErrorBox.h"
+#include "app/WindowFrame.h"
 #include "common/IoError.h"
 #include "controls/OptionsButtons.h"
 #include "controls/TDsFancyButton.h"
@@ -55,8 +56,11 @@ TfrmOptions::TfrmOptions(SkinState& skin, const AppDir& appDir, QWidget* parent)
     setMinimumSize(410, 590);
     setMaximumWidth(420);
     resize(420, 630);
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(420 / 2, 630 / 2));
+    // Centred by its outer edges, title bar included, once the window manager has framed it.
+    PlaceByFrame(this, [this] {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(CentredFramePosition(screen->availableGeometry(), OuterGeometry(this).size()));
+    });
 
     pcOptions = new QTabWidget(this);
     pcOptions->setObjectName(QStringLiteral("pcOptions"));

@@ -71,6 +71,10 @@ protected:
         window = std::make_unique<TfrmZavIro>(skin, alarms, appDir(), clock, arguments);
         window->setWorkAreaProvider([] { return QRect(0, 0, 1366, 728); });
         window->setScreenSizeProvider([] { return QSize(1366, 768); });
+        window->AskCloseUnsaved = [this](const QString& question) {
+            messages.append(question);
+            return closeUnsaved;
+        };
         timer = new TfrmTimer(window.get());
         options = new TfrmOptions(skin, appDir(), window.get());
         showPic = new TfrmShowPic(window.get());
@@ -90,6 +94,7 @@ protected:
     TfrmOptions* options = nullptr;
     TfrmShowPic* showPic = nullptr;
     QStringList messages;
+    bool closeUnsaved = false; // the answer to the question of a close whose save failed
 
 private:
     QTemporaryDir m_dir;

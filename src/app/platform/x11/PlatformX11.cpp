@@ -27,6 +27,8 @@ struct XcbCalls
     decltype(&xcb_flush) flush = nullptr;
     decltype(&xcb_get_setup) getSetup = nullptr;
     decltype(&xcb_setup_roots_iterator) rootsIterator = nullptr;
+    decltype(&xcb_query_keymap) queryKeymap = nullptr;
+    decltype(&xcb_query_keymap_reply) queryKeymapReply = nullptr;
     bool ok = false;
 };
 
@@ -48,7 +50,10 @@ const XcbCalls& Xcb()
         Resolve(lib, c.flush, "xcb_flush");
         Resolve(lib, c.getSetup, "xcb_get_setup");
         Resolve(lib, c.rootsIterator, "xcb_setup_roots_iterator");
-        c.ok = c.internAtom && c.internAtomReply && c.sendEvent && c.flush && c.getSetup && c.rootsIterator;
+        Resolve(lib, c.queryKeymap, "xcb_query_keymap");
+        Resolve(lib, c.queryKeymapReply, "xcb_query_keymap_reply");
+        c.ok = c.internAtom && c.internAtomReply && c.sendEvent && c.flush && c.getSetup && c.rootsIterator
+            && c.queryKeymap && c.queryKeymapReply;
         return c;
     }();
     return calls;
@@ -202,6 +207,21 @@ void OnTerminationRequest(std::function<void()> handler)
     action.sa_flags = SA_RESTART;
     for (int signal : {SIGTERM, SIGHUP, SIGINT})
         sigaction(signal, &action, nullptr);
+}
+
+std::bitset<256> KeysDown()
+{
+    std::bitset<256> down;
+    xcb_connection_t* c = Connection();
+    if (!c)
+        return down;
+    xcb_query_keymap_reply_t* reply = Xcb().queryKeymapReply(c, Xcb().queryKeymap(c), nullptr);
+    if (!reply)
+        return down;
+    for (int code = 0; code < 256; ++code)
+        down[size_t(code)] = (reply->keys[code / 8] >> (code % 8)) & 1;
+    free(reply);
+    return down;
 }
 
 bool HasWindowSystem()

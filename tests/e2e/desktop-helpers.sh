@@ -324,8 +324,15 @@ hidden_start() { # wm; in any letter case: no window, until a second start bring
 # through a read-only mount), and the toolbar's modal loop up: SIGTERM still ends it at once.
 readonly_end() { # wm
     local log=$work/readonly-$1.log
+    # Started from a writable folder (a read-only one at start sends the clock to the user's
+    # folder), which then turns read-only, as a disk remounted read-only or filled up does.
+    clock_log=$log start_clock
+    check "[$1] the clock starts" test -n "$window"
     if ! mount --bind "$app" "$app" 2>/dev/null; then
         echo "# [$1] no bind mount here (needs root): the read-only end is not tried"
+        kill -TERM "$clock_pid"
+        wait "$clock_pid" 2>/dev/null
+        clock_pid=
         return
     fi
     readonly_mount=$app
@@ -333,11 +340,12 @@ readonly_end() { # wm
         umount "$app"
         readonly_mount=
         echo "# [$1] no read-only remount here: the read-only end is not tried"
+        kill -TERM "$clock_pid"
+        wait "$clock_pid" 2>/dev/null
+        clock_pid=
         return
     fi
     check "[$1] the application folder is read-only" sh -c "! touch '$app/probe' 2>/dev/null"
-    clock_log=$log start_clock
-    check "[$1] the clock starts from a read-only folder" test -n "$window"
     sleep 2
     press t
     check "[$1] the timer toolbar is up when SIGTERM comes" test -n "$(window_named '  Timer')"

@@ -11,6 +11,7 @@
 #include "designer/TfrmOptions.h"
 #include "common/FileList.h"
 #include "common/IoError.h"
+#include "common/Picture.h"
 #include "face/FaceGeometry.h"
 #include "face/FacePhoto.h"
 #include "face/WindowShape.h"
@@ -49,6 +50,19 @@ int Snap(int edge, int size, int low, int high, int distance)
     return edge;
 }
 
+// The icon at the sizes desktops show icons at, scaled smoothly here once: one large pixmap would
+// be kept for as long as the program runs (by the window and by the tray) and sent to the window
+// system whole, for each desktop to scale down coarsely.
+QIcon StartupIcon(const QImage& picture)
+{
+    QIcon icon;
+    if (picture.isNull())
+        return icon;
+    for (int side : {16, 22, 24, 32, 48, 64, 128})
+        icon.addPixmap(QPixmap::fromImage(picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    return icon;
+}
+
 } // namespace
 
 TfrmZavIro::TfrmZavIro(SkinState& skin, AlarmList& alarms, const AppDir& appDir, Clock& clock, QStringList arguments,
@@ -63,16 +77,23 @@ TfrmZavIro::TfrmZavIro(SkinState& skin, AlarmList& alarms, const AppDir& appDir,
 {
     setObjectName(QStringLiteral("frmZavIro"));
     setWindowTitle(QStringLiteral("ZavIro"));
-    setAttribute(Qt::WA_NoSystemBackground, false);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(kBackgroundColor));
     setPalette(palette);
-    setAutoFillBackground(true);
+    // paintEvent covers every pixel it is asked for, so Qt need not fill the background first:
+    // a tick repaints a few small areas, and a fill under them would double the work.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    m_startupPicture = QImage(QStringLiteral(":/horavine/startup.jpg"));
-    setWindowIcon(QIcon(QPixmap::fromImage(m_startupPicture)));
-
     resize(335, 329);
+    try {
+        // Decoded at the size it is shown at, through the program's own JPEG decoder: Qt's would
+        // load every image format plugin it has for the one picture.
+        m_startupPicture = LoadPictureScaled(QStringLiteral(":/horavine/startup.jpg"), size());
+    } catch (const PictureError&) {
+        // The window shows its background colour until the first tick.
+    }
+    setWindowIcon(StartupIcon(m_startupPicture));
+
     const QRect area = workArea();
     move(area.center() - QPoint(335 / 2, 329 / 2));
 
@@ -84,7 +105,9 @@ TfrmZavIro::TfrmZavIro(SkinState& skin, AlarmList& alarms, const AppDir& appDir,
     m_timer1.setSingleShot(true);
     m_timer1.setTimerType(Qt::PreciseTimer);
     connect(&m_timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-    armTimer();
+    // The first tick builds the first face: it runs as soon as the event loop does rather than
+    // at the next whole second, up to a second later. It re-arms to whole seconds from there.
+    m_timer1.start(0);
 }
 
 TfrmZavIro::~TfrmZavIro() = default;
@@ -446,6 +469,8 @@ void TfrmZavIro::showWindowAndSurface()
     // A clock hidden at start-up ("-hide") stays hidden; the face still ticks.
     if (mShow->isChecked() && !isVisible())
         show();
+    // The face is shown from now on; the start-up picture is not needed again.
+    m_startupPicture = QImage();
     update();
 }
 
@@ -503,6 +528,19 @@ void TfrmZavIro::faceChanged()
     update();
 }
 
+void TfrmZavIro::faceAreasChanged(const std::vector<QRect>& areas)
+{
+    // The surface's top-left corner is the window's, so its areas are the window's too; Qt joins
+    // them into one repaint of just those pixels.
+    for (const QRect& area : areas)
+        update(area);
+}
+
+qreal TfrmZavIro::screenPixelRatio() const
+{
+    return devicePixelRatioF();
+}
+
 void TfrmZavIro::textureNotFound()
 {
     ShowMessageBox(this, QStringLiteral("Texture file not found."));
@@ -534,16 +572,26 @@ void TfrmZavIro::rebuildFace()
 
 // --- painting
 
-void TfrmZavIro::paintEvent(QPaintEvent*)
+void TfrmZavIro::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    if (m_face->surface().isVisible()) {
-        m_face->paint(painter);
+    const FaceSurface& surface = m_face->surface();
+    if (!surface.isVisible()) {
+        painter.fillRect(rect(), QColor::fromRgb(kBackgroundColor));
+        if (!m_startupPicture.isNull())
+            painter.drawImage(rect(), m_startupPicture);
         return;
     }
-    painter.fillRect(rect(), QColor::fromRgb(kBackgroundColor));
-    if (!m_startupPicture.isNull())
-        painter.drawImage(rect(), m_startupPicture);
+    // Another screen resolution (the window moved to another screen, the desktop's scale set
+    // anew): the next tick draws the face again at the new one.
+    if (m_face->faceState() >= 0 && m_face->builtForRatio() != devicePixelRatioF())
+        m_face->RequestRebuild();
+    // Whatever the window holds beyond the face (only until the window manager has applied the
+    // face's size) shows the background.
+    const QRegion beyond = event->region() - QRect(QPoint(0, 0), surface.size());
+    for (const QRect& area : beyond)
+        painter.fillRect(area, QColor::fromRgb(kBackgroundColor));
+    m_face->paint(painter, event->region());
 }
 
 // --- keys and mouse

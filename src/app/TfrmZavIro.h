@@ -119,6 +119,8 @@ public:
     void alarmHook(TDateTime realNow) override;
     int digitalFormatIndex() const override;
     void faceChanged() override;
+    void faceAreasChanged(const std::vector<QRect>& areas) override;
+    qreal screenPixelRatio() const override;
     void textureNotFound() override;
 
     // SkinHooks

@@ -121,10 +121,13 @@ void ClockFace::rebuild(int hour, int minute)
     const int size = std::clamp(int(skin.ClockSize), 0, FaceSurface::kMaximumSide);
     m_host.shapeForm(size, skin.NotCircular, skin.Rounded, AlphaLevel(skin.Transparency));
     m_surface.setSize(QSize(size, size));
+    m_builtForRatio = m_host.screenPixelRatio();
+    m_surface.setDevicePixelRatio(m_builtForRatio);
     m_pictureMinute = {-1, -1};
     m_shownMinute = -1;
+    // Drawn in device pixels: at a ratio of 2 the pictures are those of a face twice the size.
     for (QImage& picture : m_pictures)
-        picture = QImage(m_surface.size(), QImage::Format_RGB32);
+        picture = QImage(m_surface.deviceSize(), QImage::Format_RGB32);
 
     const int shown = minute % 2;
     drawPicture(shown, hour, minute);
@@ -149,9 +152,13 @@ void ClockFace::ordinaryTick(int hour, int minute, int second)
     const TClockSkin& skin = m_state.CurrentSkin;
     const double markerTrack = (double(int(skin.OuterEdge)) + int(skin.InnerEdge)) / 2.0;
     const QPointF centre = MarkerCentre(second, markerTrack, skin.NotCircular != 0);
+    const QRect markerBefore = m_surface.markerBounds();
+    const bool markerMoves = marker.X != centre.x() || marker.Y != centre.y();
     marker.X = centre.x();
     marker.Y = centre.y();
-    m_host.faceChanged();
+    // The marker is repainted before the alarm hook, which may open a window and wait.
+    if (markerMoves)
+        reportAreas(markerBefore, m_surface.markerBounds());
 
     const std::uint64_t ticksBefore = m_ticks;
     m_host.alarmHook(m_host.realTime());
@@ -159,24 +166,38 @@ void ClockFace::ordinaryTick(int hour, int minute, int second)
     // ours, and swapping in our minute's picture now would turn the face back.
     const bool overtaken = m_ticks != ticksBefore;
 
+    const QRect readoutBefore = m_surface.readoutBounds();
+    const QString labelBefore = m_surface.srsDigit().Label;
     const int format = m_host.digitalFormatIndex();
     if (format == 0 || format == 1) {
         const TDateTime now = m_host.clockTime();
         m_surface.srsDigit().Label = FormatDateTime(format == 0 ? m_formatAMPM : m_format24, now, m_formatSettings);
     }
 
-    if (!overtaken)
-        showMinute(hour, minute);
-    m_host.faceChanged();
+    if (!overtaken && showMinute(hour, minute))
+        m_host.faceChanged();
+    else if (m_surface.srsDigit().Label != labelBefore)
+        reportAreas(readoutBefore, m_surface.readoutBounds());
 }
 
-void ClockFace::showMinute(int hour, int minute)
+void ClockFace::reportAreas(const QRect& before, const QRect& after)
+{
+    std::vector<QRect> areas;
+    if (!before.isEmpty())
+        areas.push_back(before);
+    if (!after.isEmpty() && after != before)
+        areas.push_back(after);
+    if (!areas.empty())
+        m_host.faceAreasChanged(areas);
+}
+
+bool ClockFace::showMinute(int hour, int minute)
 {
     const int wanted = PictureMinute(hour, minute);
     // Same minute and same hour: nothing to do. The hour is compared too, so that a clock set
     // an hour on is not left showing the old hour until the next minute.
     if (minute == faceState() && wanted == m_shownMinute)
-        return;
+        return false;
 
     const int index = minute % 2;
     // The prepared picture is right when the minute moved on by one; after a jump of ClockTime
@@ -187,6 +208,7 @@ void ClockFace::showMinute(int hour, int minute)
     m_shownMinute = wanted;
     drawPicture(1 - index, hour, minute + 1);
     m_surface.setTag(minute);
+    return true;
 }
 
 void ClockFace::drawPicture(int index, int hour, int minute)
@@ -200,6 +222,12 @@ void ClockFace::paint(QPainter& painter) const
 {
     if (m_surface.isVisible())
         m_surface.paint(painter);
+}
+
+void ClockFace::paint(QPainter& painter, const QRegion& area) const
+{
+    if (m_surface.isVisible())
+        m_surface.paint(painter, area);
 }
 
 int ClockFace::msUntilNextTick(TDateTime now)

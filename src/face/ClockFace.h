@@ -58,6 +58,10 @@ public:
     // overlay, then marker and read-out. Paints nothing before the first tick has shown the
     // surface; the window shows its start-up picture until then.
     void paint(QPainter& painter) const;
+    // The same within an area of the surface (logical pixels), for a partial repaint.
+    void paint(QPainter& painter, const QRegion& area) const;
+    // The host's screen pixel ratio the face was last built for.
+    qreal builtForRatio() const { return m_builtForRatio; }
 
     // Milliseconds from now (the wall clock) to kTickMarginMs past the next whole second: the
     // delay for the window's single-shot tick timer, re-armed on every tick.
@@ -79,7 +83,8 @@ private:
 
     void rebuild(int hour, int minute);
     void ordinaryTick(int hour, int minute, int second);
-    void showMinute(int hour, int minute);
+    bool showMinute(int hour, int minute); // true when another face picture went up
+    void reportAreas(const QRect& before, const QRect& after);
     void drawPicture(int index, int hour, int minute);
 
     SkinState& m_state;
@@ -94,6 +99,7 @@ private:
     // of ClockTime finds the prepared picture drawn for another minute and redraws it.
     std::array<int, 2> m_pictureMinute{-1, -1};
     int m_shownMinute = -1;
+    qreal m_builtForRatio = 1.0;
 
     QString m_formatAMPM = QStringLiteral("h:mm:ss AM/PM");
     QString m_format24 = QStringLiteral("h:mm:ss");

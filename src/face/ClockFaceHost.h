@@ -2,6 +2,9 @@
 
 #include "common/DayCount.h"
 
+#include <QRect>
+#include <vector>
+
 namespace horavine {
 
 // What the tick asks of the main window. The face itself has no widgets; the clock window
@@ -30,6 +33,12 @@ public:
     virtual int digitalFormatIndex() const = 0; // rgDigFormat: -1 none, 0 FormatAMPM, 1 Format24
     // The face changed: schedule a repaint (several in one tick are expected to coalesce).
     virtual void faceChanged() { }
+    // Only these areas of the face changed (logical pixels of the surface, which has its top-left
+    // corner at the window's): repaint them alone. A host without partial repaints repaints all.
+    virtual void faceAreasChanged(const std::vector<QRect>& /*areas*/) { faceChanged(); }
+    // Device pixels per logical pixel of the screen the face is shown on; a rebuild draws the face
+    // at that resolution.
+    virtual qreal screenPixelRatio() const { return 1.0; }
     // Rebuild: show "Texture file not found." in a message box; the rebuild goes on after it.
     virtual void textureNotFound() { }
 };

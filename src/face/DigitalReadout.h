@@ -5,12 +5,7 @@
 #include "face/ClockSkin.h"
 
 #include <QFont>
-#include <QRect>
-#include <QSize>
 #include <QString>
-
-class QFontMetrics;
-class QPainter;
 
 namespace horavine {
 
@@ -45,12 +40,5 @@ struct DigitalReadout
 int CharacterHeight(int points, int dpiY);
 // The primary screen's logical resolution, or 96 when there is no screen.
 int ScreenDpiY();
-
-// The box's pixels (frame included) for the label measured with these metrics.
-QRect ReadoutBox(const DigitalReadout& readout, const QFontMetrics& metrics, QSize surface);
-
-// Draws the box and the label; the font is measured at the painter's device resolution. Needs a
-// QGuiApplication (fonts); without one nothing is drawn.
-void PaintDigitalReadout(QPainter& painter, const DigitalReadout& readout, QSize surface);
 
 } // namespace horavine

@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QPainter>
 #include <algorithm>
+#include <vector>
 
 namespace horavine {
 
@@ -59,53 +60,59 @@ QImage BrushTile(const FaceOverlay::OverlayBrush& brush)
 
 } // namespace
 
-QImage PaintOverlayLayer(const FaceOverlay& overlay, QSize size)
+QImage PaintOverlayTile(const FaceOverlay& overlay)
 {
     const FaceOverlay::OverlayBrush& brush = overlay.Brush;
-    const bool hasImage = !brush.Image.isNull();
-    const Qt::BrushStyle hatch = HatchOf(brush.Style);
-    if (!hasImage && brush.Style != bsSolid && hatch == Qt::NoBrush)
-        return QImage();
-
-    QImage layer(size, QImage::Format_RGB32);
-    if (layer.isNull())
-        return layer;
-    if (hasImage) {
-        const QImage tile = BrushTile(brush);
-        if (tile.isNull())
-            return QImage();
-        QPainter painter(&layer);
-        painter.fillRect(layer.rect(), QBrush(tile));
-    } else if (brush.Style == bsSolid) {
-        layer.fill(ToQRgb(FaceOverlay::Color));
-    } else {
-        layer.fill(ToQRgb(brush.Color));
-        QPainter painter(&layer);
-        painter.fillRect(layer.rect(), QBrush(QColor(ToQRgb(FaceOverlay::Color)), hatch));
+    if (!brush.Image.isNull())
+        return BrushTile(brush);
+    if (brush.Style == bsSolid) {
+        QImage tile(1, 1, QImage::Format_RGB32);
+        tile.fill(ToQRgb(FaceOverlay::Color));
+        return tile;
     }
-    return layer;
+    const Qt::BrushStyle hatch = HatchOf(brush.Style);
+    if (hatch == Qt::NoBrush)
+        return QImage();
+    // One cell of the hatch, painted as the whole surface would be: with the brush origin at the
+    // corner the cell repeats every 8 pixels both ways.
+    QImage tile(8, 8, QImage::Format_RGB32);
+    tile.fill(ToQRgb(brush.Color));
+    QPainter painter(&tile);
+    painter.fillRect(tile.rect(), QBrush(QColor(ToQRgb(FaceOverlay::Color)), hatch));
+    return tile;
 }
 
-void MixOverlayLayer(QImage& picture, const QImage& layer, int transparency)
+void MixOverlayTile(QImage& picture, const QImage& tile, int transparency)
 {
     const int t = std::clamp(transparency, 0, 100);
-    if (t == 100 || layer.isNull() || picture.size() != layer.size())
+    if (t == 100 || tile.isNull() || picture.isNull())
         return;
-    if (t == 0) {
-        picture = layer.convertToFormat(QImage::Format_RGB32);
-        return;
-    }
     if (picture.format() != QImage::Format_RGB32)
         picture = picture.convertToFormat(QImage::Format_RGB32);
-    const QImage over32 = layer.convertToFormat(QImage::Format_RGB32); // shares the data when already RGB32
+    const QImage tile32 = tile.convertToFormat(QImage::Format_RGB32); // shares the data when already RGB32
     const int keep = 100 - t;
     const int width = picture.width();
+    const int tileWidth = tile32.width();
+    std::vector<QRgb> row(std::size_t(width) + std::size_t(tileWidth));
+    int rowOfTile = -1;
     for (int y = 0; y < picture.height(); ++y) {
-        const uchar* over = over32.constScanLine(y);
-        uchar* under = picture.scanLine(y);
+        // The tile's row repeated across the picture, laid out once per row of the tile.
+        if (y % tile32.height() != rowOfTile) {
+            rowOfTile = y % tile32.height();
+            const QRgb* source = reinterpret_cast<const QRgb*>(tile32.constScanLine(rowOfTile));
+            for (int x = 0; x < width; x += tileWidth)
+                std::copy(source, source + tileWidth, row.begin() + x);
+        }
+        QRgb* under = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        if (t == 0) {
+            std::copy(row.begin(), row.begin() + width, under);
+            continue;
+        }
+        const uchar* overBytes = reinterpret_cast<const uchar*>(row.data());
+        uchar* underBytes = reinterpret_cast<uchar*>(under);
         // Byte by byte over whole RGB32 rows: the unused alpha byte is mixed too and stays 0xFF.
         for (int i = 0; i < width * 4; ++i)
-            under[i] = uchar((over[i] * keep + under[i] * t + 50) / 100);
+            underBytes[i] = uchar((overBytes[i] * keep + underBytes[i] * t + 50) / 100);
     }
 }
 

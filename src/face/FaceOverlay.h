@@ -54,12 +54,14 @@ struct FaceOverlay
     }
 };
 
-// What the brush alone paints over a surface of the given size (RGB32, tiled from the top-left
-// corner), or a null image when it paints nothing (bsClear, or an unknown style, without image).
-QImage PaintOverlayLayer(const FaceOverlay& overlay, QSize size);
+// What the brush alone paints over a surface is a tile repeated from the top-left corner: this is
+// that tile (RGB32: 1 x 1 for the solid brush, the 8 x 8 cell of a hatch, the picture), or a null
+// image when the brush paints nothing (bsClear, or an unknown style, without image). Only the tile
+// is kept: a layer the size of the face would take as much memory as the face.
+QImage PaintOverlayTile(const FaceOverlay& overlay);
 
-// Mixes an RGB32 layer of the same size into an RGB32 picture, every channel
+// Mixes the tile, repeated from the top-left corner, into an RGB32 picture, every channel
 // layer * (100 - T) / 100 + picture * T / 100 rounded to nearest; T is held within 0..100.
-void MixOverlayLayer(QImage& picture, const QImage& layer, int transparency);
+void MixOverlayTile(QImage& picture, const QImage& tile, int transparency);
 
 } // namespace horavine

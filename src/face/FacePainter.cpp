@@ -48,11 +48,38 @@ double DrawableRadius(double r, int width, int height)
     return std::isnan(r) ? 0.0 : std::clamp(r, -limit, limit);
 }
 
+// The exact angle of a pixel, as the plain rule has it: straight above and below the centre it
+// is fixed, the centre itself pointing up.
+inline double PixelAngle(double dx, double dy)
+{
+    return dx == 0.0 ? (dy > 0.0 ? kPi / 2.0 : -kPi / 2.0) : std::atan2(dy, dx);
+}
+
+// The angles are kept as floats, half the memory of doubles (a 400-pixel face's table was as large
+// as the face itself), and a float is within 1.2e-7 of the double it stands for. Scaled by 1000
+// that moves a position by less than 2e-4, so it rounds the same unless it lies that close to a
+// half; those few pixels (about one in 500) have their exact angle worked out again.
+constexpr double kNearHalf = 0.5 - 1e-3;
+
+// The pixels of one run: y and the column of its first pixel, for the exact angles.
+struct RunPixels
+{
+    const float* theta;
+    int count;
+    double dx; // of the first pixel
+    double dy;
+};
+
 // Positions in a run: nearest((theta + angle + pi) * 1000) mod kCycle, evaluated in that
 // order so that every pixel matches the plain rule. When every position of the angle falls
 // within the first four cycles, the colour table repeated four times stands in for the mod.
-void PaintRun(QRgb* out, const double* theta, int count, double angle, bool inFourCycles, const QRgb* colors)
+void PaintRun(QRgb* out, const RunPixels& run, double angle, bool inFourCycles, const QRgb* colors)
 {
+    const float* theta = run.theta;
+    const int count = run.count;
+    const auto exact = [&](int i) {
+        return (PixelAngle(run.dx + i, run.dy) + angle + kPi) * 1000.0;
+    };
     if (inFourCycles) {
         int i = 0;
 #if defined(__SSE2__) && defined(__x86_64__)
@@ -62,12 +89,20 @@ void PaintRun(QRgb* out, const double* theta, int count, double angle, bool inFo
         const __m128d pi = _mm_set1_pd(kPi);
         const __m128d thousand = _mm_set1_pd(1000.0);
         const __m128d magic = _mm_set1_pd(kRoundMagic);
-        const auto sums = [&](const double* t) {
-            return _mm_add_pd(_mm_mul_pd(_mm_add_pd(_mm_add_pd(_mm_loadu_pd(t), turn), pi), thousand), magic);
-        };
+        const __m128d nearHalf = _mm_set1_pd(kNearHalf);
+        const __m128d sign = _mm_set1_pd(-0.0);
         for (; i + 4 <= count; i += 4) {
-            const __m128d a = sums(theta + i);
-            const __m128d b = sums(theta + i + 2);
+            const __m128 four = _mm_loadu_ps(theta + i);
+            const __m128d v0 = _mm_mul_pd(_mm_add_pd(_mm_add_pd(_mm_cvtps_pd(four), turn), pi), thousand);
+            const __m128d v1
+                = _mm_mul_pd(_mm_add_pd(_mm_add_pd(_mm_cvtps_pd(_mm_movehl_ps(four, four)), turn), pi), thousand);
+            const __m128d a = _mm_add_pd(v0, magic);
+            const __m128d b = _mm_add_pd(v1, magic);
+            // How far each value lies from the integer it rounds to: near a half, work it out exactly.
+            const __m128d off0 = _mm_andnot_pd(sign, _mm_sub_pd(v0, _mm_sub_pd(a, magic)));
+            const __m128d off1 = _mm_andnot_pd(sign, _mm_sub_pd(v1, _mm_sub_pd(b, magic)));
+            const int nearHalves
+                = _mm_movemask_pd(_mm_cmpgt_pd(off0, nearHalf)) | (_mm_movemask_pd(_mm_cmpgt_pd(off1, nearHalf)) << 2);
             // The low halves of the four sums are the four positions.
             const __m128 halves = _mm_shuffle_ps(_mm_castpd_ps(a), _mm_castpd_ps(b), _MM_SHUFFLE(2, 0, 2, 0));
             const __m128i pos = _mm_castps_si128(halves);
@@ -77,16 +112,27 @@ void PaintRun(QRgb* out, const double* theta, int count, double angle, bool inFo
             out[i + 1] = colors[p01 >> 32];
             out[i + 2] = colors[std::uint32_t(p23)];
             out[i + 3] = colors[p23 >> 32];
+            if (nearHalves != 0) {
+                for (int k = 0; k < 4; ++k) {
+                    if (nearHalves & (1 << k))
+                        out[i + k] = colors[std::uint32_t(std::bit_cast<std::uint64_t>(exact(i + k) + kRoundMagic))];
+                }
+            }
         }
 #endif
         for (; i < count; ++i) {
-            const double v = (theta[i] + angle + kPi) * 1000.0;
+            double v = (double(theta[i]) + angle + kPi) * 1000.0;
+            if (std::abs(v - std::nearbyint(v)) > kNearHalf)
+                v = exact(i);
             out[i] = colors[std::uint32_t(std::bit_cast<std::uint64_t>(v + kRoundMagic))];
         }
         return;
     }
     for (int i = 0; i < count; ++i) {
-        std::int64_t pos = RoundHalfEven((theta[i] + angle + kPi) * 1000.0) % kCycle;
+        double v = (double(theta[i]) + angle + kPi) * 1000.0;
+        if (std::abs(v - std::nearbyint(v)) > kNearHalf)
+            v = exact(i);
+        std::int64_t pos = RoundHalfEven(v) % kCycle;
         if (pos < 0) {
             pos += kCycle;
         }
@@ -153,17 +199,16 @@ void FacePainter::prepareAngles(int width, int height, const FaceGeometry& geome
         return;
     }
     m_angles.resize(std::size_t(width) * std::size_t(height));
-    double* theta = m_angles.data();
+    float* theta = m_angles.data();
     for (int y = 0; y < height; ++y) {
         const double dy = y - geometry.cy;
-        for (int x = 0; x < width; ++x) {
-            const double dx = x - geometry.cx;
-            // Straight above and below the centre the angle is fixed, the centre itself pointing up.
-            *theta++ = dx == 0.0 ? (dy > 0.0 ? kPi / 2.0 : -kPi / 2.0) : std::atan2(dy, dx);
-        }
+        for (int x = 0; x < width; ++x)
+            *theta++ = float(PixelAngle(x - geometry.cx, dy));
     }
     m_angleWidth = width;
     m_angleHeight = height;
+    m_centreX = geometry.cx;
+    m_centreY = geometry.cy;
 }
 
 void FacePainter::prepareLayout(const LayoutKey& key, const FaceGeometry& g)
@@ -213,6 +258,7 @@ void FacePainter::prepareLayout(const LayoutKey& key, const FaceGeometry& g)
     }
     m_rowRuns[std::size_t(key.height)] = m_runs.size();
     m_layoutKey = key;
+    m_layerKey.reset(); // the kept pixels follow the runs
 }
 
 void FacePainter::prepareLayer(const LayerKey& key, const FaceGeometry& g)
@@ -220,9 +266,9 @@ void FacePainter::prepareLayer(const LayerKey& key, const FaceGeometry& g)
     if (m_layerKey == key) {
         return;
     }
-    m_layer = QImage(key.width, key.height, QImage::Format_RGB32);
-    m_layer.fill(ToQRgb(key.bandColor));
-    QPainter painter(&m_layer);
+    QImage layer(key.width, key.height, QImage::Format_RGB32);
+    layer.fill(ToQRgb(key.bandColor));
+    QPainter painter(&layer);
     const QPoint centre(NearestInt(g.cx), NearestInt(g.cy));
     const double r = DrawableRadius(g.outerRadius + 2.0, key.width, key.height);
     const QRgb color = ToQRgb(key.ticsColor);
@@ -233,6 +279,19 @@ void FacePainter::prepareLayer(const LayerKey& key, const FaceGeometry& g)
         DrawFaceLine(painter, centre, FacePoint(r, i * kPi / 6.0, g), color, penWidth);
     }
     painter.end();
+
+    // Only the pixels of the runs that show the layer are kept, in the order the runs come: the
+    // whole layer would take as much memory as a face picture.
+    m_keep.clear();
+    for (int y = 0; y < key.height; ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
+        for (std::size_t k = m_rowRuns[std::size_t(y)]; k < m_rowRuns[std::size_t(y) + 1]; ++k) {
+            const Run& run = m_runs[k];
+            if (run.paint == Paint::Keep)
+                m_keep.insert(m_keep.end(), row + run.begin, row + run.end);
+        }
+    }
+    m_keep.shrink_to_fit();
     m_layerKey = key;
 }
 
@@ -245,26 +304,28 @@ void FacePainter::paintBands(QImage& picture, double hourAngle, double minuteAng
     const int width = m_angleWidth;
     uchar* bits = picture.bits();
     const qsizetype stride = picture.bytesPerLine();
-    const uchar* layerBits = m_layer.constBits();
-    const qsizetype layerStride = m_layer.bytesPerLine();
+    const QRgb* keep = m_keep.data();
 
     // Pixels do not depend on one another, so rows are filled in memory order.
     for (int y = 0; y < m_angleHeight; ++y) {
         QRgb* out = reinterpret_cast<QRgb*>(bits + y * stride);
-        const QRgb* layer = reinterpret_cast<const QRgb*>(layerBits + y * layerStride);
-        const double* theta = m_angles.data() + std::size_t(y) * std::size_t(width);
+        const float* theta = m_angles.data() + std::size_t(y) * std::size_t(width);
+        const double dy = y - m_centreY;
         for (std::size_t k = m_rowRuns[std::size_t(y)]; k < m_rowRuns[std::size_t(y) + 1]; ++k) {
             const Run& run = m_runs[k];
             const int count = run.end - run.begin;
             switch (run.paint) {
             case Paint::Keep:
-                std::memcpy(out + run.begin, layer + run.begin, std::size_t(count) * sizeof(QRgb));
+                std::memcpy(out + run.begin, keep, std::size_t(count) * sizeof(QRgb));
+                keep += count;
                 break;
             case Paint::Hours:
-                PaintRun(out + run.begin, theta + run.begin, count, hourAngle, hourFast, hourColors);
+                PaintRun(out + run.begin, {theta + run.begin, count, run.begin - m_centreX, dy}, hourAngle, hourFast,
+                         hourColors);
                 break;
             case Paint::Minutes:
-                PaintRun(out + run.begin, theta + run.begin, count, minuteAngle, minuteFast, minuteColors);
+                PaintRun(out + run.begin, {theta + run.begin, count, run.begin - m_centreX, dy}, minuteAngle,
+                         minuteFast, minuteColors);
                 break;
             }
         }

@@ -76,14 +76,16 @@ private:
 
     int m_angleWidth = 0;
     int m_angleHeight = 0;
-    std::vector<double> m_angles; // row-major, one per pixel
+    double m_centreX = 0.0; // of the pictures the angles are for
+    double m_centreY = 0.0;
+    std::vector<float> m_angles; // row-major, one per pixel
 
     std::optional<LayoutKey> m_layoutKey;
     std::vector<Run> m_runs; // each row cut into runs of one kind, rows in order
     std::vector<std::size_t> m_rowRuns; // first run of each row, and one past the last row
 
     std::optional<LayerKey> m_layerKey;
-    QImage m_layer; // tics band colour and tics: what pixels outside both bands show
+    std::vector<QRgb> m_keep; // tics band colour and tics: what the Keep runs show, run after run
 
     BandTable m_hours;
     BandTable m_minutes;

@@ -1,7 +1,10 @@
 #include "face/FaceSurface.h"
 
+#include "face/FaceUnits.h"
+
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace horavine {
 
@@ -18,6 +21,18 @@ int FloorHalf(int value)
     return value >= 0 ? value / 2 : -((-value + 1) / 2);
 }
 
+// The logical pixels that hold every part of a rectangle of device pixels.
+QRect LogicalCover(const QRect& device, qreal ratio)
+{
+    if (device.isEmpty())
+        return QRect();
+    const int left = int(std::floor(device.left() / ratio));
+    const int top = int(std::floor(device.top() / ratio));
+    const int right = int(std::ceil((device.right() + 1) / ratio));
+    const int bottom = int(std::ceil((device.bottom() + 1) / ratio));
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
 } // namespace
 
 FaceSurface::FaceSurface(QSize size)
@@ -28,45 +43,68 @@ FaceSurface::FaceSurface(QSize size)
 void FaceSurface::setSize(QSize size)
 {
     m_size = Bounded(size);
+    setDevicePixelRatio(m_ratio);
+}
+
+void FaceSurface::setDevicePixelRatio(qreal ratio)
+{
+    if (!(ratio > 0.0) || !std::isfinite(ratio))
+        ratio = 1.0;
+    const int side = std::max(m_size.width(), m_size.height());
+    m_ratio = std::min(ratio, qreal(kMaximumSide) / side);
+}
+
+QSize FaceSurface::deviceSizeFor(qreal ratio) const
+{
+    return QSize(qRound(m_size.width() * ratio), qRound(m_size.height() * ratio));
+}
+
+QSize FaceSurface::deviceSize() const
+{
+    return deviceSizeFor(m_ratio);
 }
 
 FaceSurface::LayerKey FaceSurface::layerKey() const
 {
     const FaceOverlay::OverlayBrush& brush = m_colorBand.Brush;
     // cacheKey changes whenever the picture is replaced or written to.
-    return LayerKey{m_size, brush.Style, brush.Color, brush.Image.cacheKey(), brush.ImageIsPattern};
+    return LayerKey{brush.Style, brush.Color, brush.Image.cacheKey(), brush.ImageIsPattern};
 }
 
-const QImage& FaceSurface::overlayLayer() const
+const QImage& FaceSurface::overlayTile() const
 {
     const LayerKey key = layerKey();
     if (m_layerKey != key) {
-        m_layer = PaintOverlayLayer(m_colorBand, m_size);
+        m_tile = PaintOverlayTile(m_colorBand);
         m_layerKey = key;
     }
-    return m_layer;
+    return m_tile;
 }
 
 QImage FaceSurface::composite() const
 {
-    const CompositeKey key{layerKey(), std::clamp(m_colorBand.Transparency, 0, 100), m_backImage.cacheKey()};
+    const CompositeKey key{deviceSize(), layerKey(), std::clamp(m_colorBand.Transparency, 0, 100),
+                           m_backImage.cacheKey()};
     if (m_compositeKey == key)
         return m_composite;
 
+    const QSize size = key.size;
     QImage picture;
-    if (m_backImage.size() == m_size) {
+    if (m_backImage.size() == size) {
         picture = m_backImage.convertToFormat(QImage::Format_RGB32);
     } else {
         // A picture of another size is centred; what it leaves uncovered is black.
-        picture = QImage(m_size, QImage::Format_RGB32);
+        picture = QImage(size, QImage::Format_RGB32);
         picture.fill(Qt::black);
         if (!m_backImage.isNull()) {
+            QImage back = m_backImage;
+            back.setDevicePixelRatio(1.0);
             QPainter painter(&picture);
-            painter.drawImage(FloorHalf(m_size.width() - m_backImage.width()),
-                              FloorHalf(m_size.height() - m_backImage.height()), m_backImage);
+            painter.drawImage(FloorHalf(size.width() - back.width()), FloorHalf(size.height() - back.height()), back);
         }
     }
-    MixOverlayLayer(picture, overlayLayer(), key.transparency);
+    MixOverlayTile(picture, overlayTile(), key.transparency);
+    picture.setDevicePixelRatio(m_ratio);
 
     m_composite = picture;
     m_compositeKey = key;
@@ -81,27 +119,72 @@ void FaceSurface::paintElements(QPainter& painter) const
         return;
     painter.save();
     painter.setClipRect(QRect(QPoint(0, 0), m_size), Qt::IntersectClip);
-    if (marker)
-        PaintSecondMarker(painter, m_srsSec, m_size);
-    if (readout)
-        PaintDigitalReadout(painter, m_srsDigit, m_size);
+    if (marker) {
+        // In device pixels, as the face under it: at twice the ratio the marker is the one a face
+        // twice the size would show, not the small one blown up.
+        painter.save();
+        painter.scale(1.0 / m_ratio, 1.0 / m_ratio);
+        PaintSecondMarker(painter, m_srsSec, deviceSize());
+        painter.restore();
+    }
+    if (readout) {
+        // The read-out keeps its size in points; the painter draws its glyphs at the device's
+        // own resolution.
+        m_readoutLayout.prepare(m_srsDigit, painter.device() ? painter.device()->logicalDpiY() : ScreenDpiY());
+        m_readoutLayout.paint(painter, m_srsDigit, m_size);
+    }
     painter.restore();
 }
 
 void FaceSurface::paint(QPainter& painter) const
 {
-    painter.drawImage(0, 0, composite());
+    painter.drawImage(QPointF(0, 0), composite());
+    paintElements(painter);
+}
+
+void FaceSurface::paint(QPainter& painter, const QRegion& area) const
+{
+    const QImage face = composite();
+    const QRegion onSurface = area & QRect(QPoint(0, 0), m_size);
+    for (const QRect& rect : onSurface) {
+        const QRectF source(rect.x() * m_ratio, rect.y() * m_ratio, rect.width() * m_ratio, rect.height() * m_ratio);
+        painter.drawImage(QRectF(rect), face, source);
+    }
     paintElements(painter);
 }
 
 QImage FaceSurface::render() const
 {
-    QImage image(m_size, QImage::Format_RGB32);
+    QImage image(deviceSize(), QImage::Format_RGB32);
     if (image.isNull())
         return image;
+    image.setDevicePixelRatio(m_ratio);
     QPainter painter(&image);
     paint(painter);
     return image;
+}
+
+QRect FaceSurface::markerBounds() const
+{
+    if (!m_srsSec.HasPoint || !m_srsSec.Active)
+        return QRect();
+    const QSize device = deviceSize();
+    const int px = FaceUnitColumn(m_srsSec.X, device.width());
+    const int py = FaceUnitRow(m_srsSec.Y, device.height());
+    const int s = std::min(FaceUnitLength(m_srsSec.Radius, device.height()), kMaximumSide);
+    // Every figure keeps within px - s .. px + s both ways; a pixel more each way allows for the
+    // rasteriser's rounding of the outline.
+    const QRect figure(QPoint(px - s - 1, py - s - 1), QPoint(px + s + 1, py + s + 1));
+    return LogicalCover(figure & QRect(QPoint(0, 0), device), m_ratio);
+}
+
+QRect FaceSurface::readoutBounds() const
+{
+    if (!m_srsDigit.HasPoint || !m_srsDigit.Active)
+        return QRect();
+    const int dpi = m_readoutLayout.dpiY() > 0 ? m_readoutLayout.dpiY() : ScreenDpiY();
+    m_readoutLayout.prepare(m_srsDigit, dpi);
+    return m_readoutLayout.bounds(m_srsDigit, m_size) & QRect(QPoint(0, 0), m_size);
 }
 
 } // namespace horavine

@@ -5,9 +5,12 @@
 
 #include "face/DigitalReadout.h"
 #include "face/FaceOverlay.h"
+#include "face/ReadoutLayout.h"
 #include "face/SecondMarker.h"
 
 #include <QImage>
+#include <QRect>
+#include <QRegion>
 #include <QSize>
 #include <optional>
 
@@ -28,13 +31,21 @@ public:
     QSize size() const { return m_size; }
     void setSize(QSize size); // each side held within kMinimumSide..kMaximumSide
 
+    // Sizes and places are in logical pixels; the face itself is drawn in device pixels, the
+    // logical size times this ratio (a high-resolution screen has 2), so that its edges stay
+    // sharp. A ratio that would make a side larger than kMaximumSide is lowered to fit.
+    qreal devicePixelRatio() const { return m_ratio; }
+    void setDevicePixelRatio(qreal ratio);
+    QSize deviceSize() const;
+
     bool isVisible() const { return m_visible; }
     void setVisible(bool visible) { m_visible = visible; }
 
     int Tag() const { return m_tag; }
     void setTag(int tag) { m_tag = tag; }
 
-    // The face picture, painted centred on the surface; the surface keeps its own copy.
+    // The face picture in device pixels, painted centred on the surface; the surface keeps its
+    // own copy.
     const QImage& BackImage() const { return m_backImage; }
     void setBackImage(const QImage& picture) { m_backImage = picture; }
 
@@ -46,20 +57,29 @@ public:
     const DigitalReadout& srsDigit() const { return m_srsDigit; }
 
     // Everything, in order: face picture, overlay, marker if active, read-out if active; the
-    // surface's top-left corner at the painter's origin.
+    // surface's top-left corner at the painter's origin, which works in logical pixels.
     void paint(QPainter& painter) const;
-    // The face picture with the overlay mixed in (RGB32, the surface's size). Kept until the
-    // picture, the overlay or the size changes, so a tick only repaints what moves.
+    // The same within an area (logical pixels) only: the cached face is copied for that area
+    // alone, and what the marker and the read-out paint outside it is left to the painter's clip.
+    void paint(QPainter& painter, const QRegion& area) const;
+    // The face picture with the overlay mixed in (RGB32, device pixels, carrying the device pixel
+    // ratio). Kept until the picture, the overlay or the size changes, so a tick only repaints
+    // what moves.
     QImage composite() const;
     // The marker and the read-out alone, clipped to the surface.
     void paintElements(QPainter& painter) const;
-    // paint() into a new RGB32 picture of the surface's size.
+    // paint() into a new RGB32 picture of the surface's device size and ratio.
     QImage render() const;
+
+    // What the marker and the read-out cover as they would be painted now, in logical pixels
+    // within the surface; empty when they paint nothing. A tick repaints these before and after
+    // it moves them, and nothing else.
+    QRect markerBounds() const;
+    QRect readoutBounds() const;
 
 private:
     struct LayerKey
     {
-        QSize size;
         int style = 0;
         TColor color = 0;
         qint64 image = 0;
@@ -68,6 +88,7 @@ private:
     };
     struct CompositeKey
     {
+        QSize size;
         LayerKey layer;
         int transparency = 0;
         qint64 picture = 0;
@@ -75,9 +96,12 @@ private:
     };
 
     LayerKey layerKey() const;
-    const QImage& overlayLayer() const;
+    const QImage& overlayTile() const;
+
+    QSize deviceSizeFor(qreal ratio) const;
 
     QSize m_size;
+    qreal m_ratio = 1.0;
     bool m_visible = false;
     int m_tag = -1;
     QImage m_backImage;
@@ -88,9 +112,11 @@ private:
     // Painting runs every second while these change a few times a day: the elements are plain
     // data, so the caches compare what they were built from instead of being told of changes.
     mutable std::optional<LayerKey> m_layerKey;
-    mutable QImage m_layer;
+    mutable QImage m_tile;
     mutable std::optional<CompositeKey> m_compositeKey;
     mutable QImage m_composite;
+    // Laid out at the resolution of the last painter (the screen's before the first paint).
+    mutable ReadoutLayout m_readoutLayout;
 };
 
 } // namespace horavine

@@ -28,6 +28,8 @@ public:
     ManualClock real; // the wall clock, for the alarm hook
     bool shown = true;
     int digFormat = 1;
+    qreal ratio = 1.0; // the screen's device pixel ratio
+    std::vector<std::vector<QRect>> areas; // of each faceAreasChanged
     QStringList calls;
     std::vector<Shape> shapes;
     std::vector<TDateTime> alarms;
@@ -59,6 +61,12 @@ public:
             onAlarm();
     }
     void faceChanged() override { calls << "faceChanged"; }
+    void faceAreasChanged(const std::vector<QRect>& changed) override
+    {
+        calls << "faceAreasChanged";
+        areas.push_back(changed);
+    }
+    qreal screenPixelRatio() const override { return ratio; }
     void textureNotFound() override
     {
         calls << "textureNotFound";

@@ -204,6 +204,31 @@ TEST(FacePicture, EveryPixelMatchesThePlainRule)
     }
 }
 
+TEST(FacePicture, EveryMinuteOfTwelveHoursMatchesThePlainRule)
+{
+    // The painter keeps the angle of each pixel in single precision and works out again those
+    // that fall close to a rounding boundary; every angle the clock turns its bands to, on an
+    // odd and an even size, must still give the plain rule's pixels.
+    const struct
+    {
+        const char* skin;
+        int side;
+    } rows[] = {{"default", 100}, {"mid 95 5 circular", 97}};
+    FacePainter painter;
+    for (const auto& row : rows) {
+        const TClockSkin skin = SkinWith(Skins().at(row.skin));
+        QImage picture(row.side, row.side, QImage::Format_RGB32);
+        QImage expected(row.side, row.side, QImage::Format_RGB32);
+        for (int minuteOfDial = 0; minuteOfDial < 720; ++minuteOfDial) {
+            const double hourAngle = HourAngle(minuteOfDial / 60, minuteOfDial % 60);
+            const double minuteAngle = MinuteAngle(minuteOfDial % 60);
+            painter.draw(picture, skin, hourAngle, minuteAngle);
+            reference::DrawFacePicture(expected, skin, hourAngle, minuteAngle);
+            ASSERT_EQ(Differences(picture, expected), "") << row.skin << " " << row.side << " at " << minuteOfDial;
+        }
+    }
+}
+
 TEST(FacePicture, EveryChangedSkinFieldReachesThePicture)
 {
     const SkinChange changes[] = {

@@ -117,12 +117,8 @@ TEST(FaceRepaint, AtTwiceTheRatioTheFaceIsTheFaceOfTwiceTheSize)
                 clock->tickAt(at);
             // The window keeps its logical size and outline; only the drawing is finer.
             EXPECT_EQ(sharp.host.shapes.back().size, 200);
-            EXPECT_EQ(sharp.face.surface().size(), QSize(200, 200));
             EXPECT_EQ(sharp.face.surface().deviceSize(), QSize(400, 400));
-            for (int i : {0, 1})
-                EXPECT_TRUE(SamePixels(sharp.face.FacePictures(i), large.face.FacePictures(i)));
             EXPECT_EQ(sharp.face.surface().composite().devicePixelRatio(), 2.0);
-            EXPECT_TRUE(SameDevicePixels(sharp.face.surface().composite(), large.face.surface().composite()));
 
             // The marker is the one of the larger face, at the same place on the screen.
             const QRect marker = sharp.face.surface().markerBounds();
@@ -133,13 +129,9 @@ TEST(FaceRepaint, AtTwiceTheRatioTheFaceIsTheFaceOfTwiceTheSize)
             EXPECT_EQ(sharp.face.surface().readoutBounds(), small.face.surface().readoutBounds());
 
             // Without the read-out, the whole painted face is the larger face's.
-            for (TickedFace* clock : {&sharp, &large})
-                clock->face.surface().srsDigit().Active = false;
-            const QImage image = sharp.face.surface().render();
-            EXPECT_EQ(image.size(), QSize(400, 400));
-            EXPECT_TRUE(SameDevicePixels(image, large.face.surface().render()));
-            for (TickedFace* clock : {&sharp, &large})
-                clock->face.surface().srsDigit().Active = true;
+            sharp.face.surface().srsDigit().Active = large.face.surface().srsDigit().Active = false;
+            EXPECT_TRUE(SameDevicePixels(sharp.face.surface().render(), large.face.surface().render()));
+            sharp.face.surface().srsDigit().Active = large.face.surface().srsDigit().Active = true;
         }
     }
 }

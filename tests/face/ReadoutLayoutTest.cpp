@@ -108,22 +108,3 @@ TEST(ReadoutLayout, PaintsWhatDrawTextPaintsForEverySecondOfAClock)
         }
     }
 }
-
-TEST(ReadoutLayout, FollowsAChangeOfFontSizeOrResolution)
-{
-    test::EnsureGuiApplication();
-    ReadoutLayout layout;
-    DigitalReadout readout;
-    readout.setPoint(0, QStringLiteral("12:00:00"));
-    readout.FontName = QStringLiteral("DejaVu Sans");
-    readout.FontSize = 10;
-    layout.prepare(readout, 96);
-    const QRect small = layout.box(readout, kSurface);
-    layout.prepare(readout, 192); // the same points at twice the resolution
-    const QRect large = layout.box(readout, kSurface);
-    EXPECT_EQ(layout.dpiY(), 192);
-    EXPECT_NEAR(large.height() - 2, 2 * (small.height() - 2), 2);
-    readout.FontSize = 20;
-    layout.prepare(readout, 96);
-    EXPECT_EQ(layout.box(readout, kSurface).height(), large.height());
-}

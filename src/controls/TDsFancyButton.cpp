@@ -1,5 +1,6 @@
 #include "controls/TDsFancyButton.h"
 
+#include "controls/ColorKey.h"
 #include "face/FaceColors.h"
 
 #include <QMouseEvent>
@@ -232,13 +233,8 @@ void TDsFancyButton::paintGlyph(QPainter& painter, bool pressed)
     const int gh = strip.height();
     if (gh <= 0)
         return;
-    QImage image = strip.copy(cell * m_cellWidth, 0, m_cellWidth, gh);
     // The strip's bottom-left pixel names the colour that lets the face show through.
-    const QRgb key = strip.pixel(0, gh - 1);
-    for (int y = 0; y < image.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        std::replace(line, line + image.width(), key, QRgb(0));
-    }
+    const QImage image = ClearColorKey(strip.copy(cell * m_cellWidth, 0, m_cellWidth, gh), strip.pixel(0, gh - 1));
     const int shift = pressed ? 1 : 0;
     painter.drawImage(QPoint(m_layout.GlyphLeft + shift, m_layout.GlyphTop + shift), image);
 }

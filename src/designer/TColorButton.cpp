@@ -1,5 +1,6 @@
 #include "designer/TColorButton.h"
 
+#include "controls/ColorKey.h"
 #include "face/FaceColors.h"
 
 #include <QPainter>
@@ -33,16 +34,7 @@ QImage TColorButton::Swatch(TColor color, QRgb outline, QRgb buttonFace)
         painter.drawLine(0, 0, 0, kSwatchHeight - 1);
     }
     // The button paints the bottom-left pixel's colour as transparent.
-    const QRgb transparent = glyph.pixel(0, kSwatchHeight - 1);
-    QImage shown = glyph.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < shown.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(shown.scanLine(y));
-        for (int x = 0; x < shown.width(); ++x) {
-            if (line[x] == transparent)
-                line[x] = qRgba(0, 0, 0, 0);
-        }
-    }
-    return shown;
+    return ClearColorKey(glyph, glyph.pixel(0, kSwatchHeight - 1));
 }
 
 void TColorButton::redrawSwatch()

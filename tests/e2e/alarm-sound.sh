@@ -9,12 +9,8 @@ set -uo pipefail
 
 probe=$1
 folder=$2
-for tool in pulseaudio pactl parec od; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "skipped: $tool is missing"
-        exit 77
-    fi
-done
+. "$(dirname "$0")/checks.sh"
+require_tools pulseaudio pactl parec od
 
 work=$(mktemp -d)
 record_pid=
@@ -27,7 +23,6 @@ trap cleanup EXIT
 
 . "$(dirname "$0")/private-pulse.sh"
 
-. "$(dirname "$0")/checks.sh"
 # Runs the probe in one mode and counts its own checks; the probe's exit status is checked too.
 probe() {
     local mode=$1

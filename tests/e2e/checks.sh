@@ -14,3 +14,13 @@ check() { # description, then a command that must succeed
         echo "not ok - $what"
     fi
 }
+
+require_tools() { # TOOL...: the test is skipped (77) where one is missing
+    local tool
+    for tool in "$@"; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            echo "skipped: $tool is missing (scripts/install-deps installs it)"
+            exit 77
+        fi
+    done
+}

@@ -9,12 +9,8 @@ set -uo pipefail
 
 exe=$1
 data=$2
-for tool in pulseaudio pactl perl openbox xdotool; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "skipped: $tool is missing"
-        exit 77
-    fi
-done
+. "$(dirname "$0")/checks.sh"
+require_tools pulseaudio pactl perl openbox xdotool
 
 work=$(mktemp -d)
 app=$work/app
@@ -29,7 +25,6 @@ cleanup() {
 trap cleanup EXIT
 . "$(dirname "$0")/private-pulse.sh"
 
-. "$(dirname "$0")/checks.sh"
 
 mkdir -p "$app"
 cp "$exe" "$app/horavine"

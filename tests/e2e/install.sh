@@ -7,12 +7,8 @@ set -uo pipefail
 
 cmake=$1
 build=$2
-for tool in desktop-file-validate appstreamcli xdotool; do
-    if ! command -v "$tool" >/dev/null 2>&1; then
-        echo "skip - $tool is missing (scripts/install-deps installs it)"
-        exit 77
-    fi
-done
+. "$(dirname "$0")/checks.sh"
+require_tools desktop-file-validate appstreamcli xdotool
 
 work=$(mktemp -d)
 prefix=$work/prefix
@@ -23,7 +19,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-. "$(dirname "$0")/checks.sh"
 
 "$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1
 check "cmake --install succeeds" test $? -eq 0

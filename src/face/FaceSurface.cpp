@@ -54,14 +54,9 @@ void FaceSurface::setDevicePixelRatio(qreal ratio)
     m_ratio = std::min(ratio, qreal(kMaximumSide) / side);
 }
 
-QSize FaceSurface::deviceSizeFor(qreal ratio) const
-{
-    return QSize(qRound(m_size.width() * ratio), qRound(m_size.height() * ratio));
-}
-
 QSize FaceSurface::deviceSize() const
 {
-    return deviceSizeFor(m_ratio);
+    return QSize(qRound(m_size.width() * m_ratio), qRound(m_size.height() * m_ratio));
 }
 
 FaceSurface::LayerKey FaceSurface::layerKey() const

@@ -98,8 +98,6 @@ private:
     LayerKey layerKey() const;
     const QImage& overlayTile() const;
 
-    QSize deviceSizeFor(qreal ratio) const;
-
     QSize m_size;
     qreal m_ratio = 1.0;
     bool m_visible = false;

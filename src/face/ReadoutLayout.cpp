@@ -81,12 +81,12 @@ void ReadoutLayout::prepare(const DigitalReadout& readout, int dpiY)
         m_glyphs = line.runs;
         m_lineAscent = line.ascent;
         advance = line.advance;
+        m_ink = QRectF();
+        for (const QGlyphRun& run : m_glyphs)
+            m_ink |= run.boundingRect();
     }
     // Rounded once, as QFontMetrics::horizontalAdvance rounds the sum of the advances.
     m_labelWidth = qRound(advance);
-    m_ink = QRectF();
-    for (const QGlyphRun& run : m_glyphs)
-        m_ink |= run.boundingRect();
     m_key = std::move(key);
     m_dpiY = dpiY;
     m_prepared = true;
@@ -105,12 +105,15 @@ bool ReadoutLayout::layOutFromCharacters(const QString& label, qreal& advance)
     indexes.reserve(label.size());
     positions.reserve(label.size());
     qreal x = 0;
+    QRectF ink;
     for (qsizetype i = 0; i < label.size(); ++i) {
         const std::optional<Character> glyph = character(label.at(i));
         if (!glyph || (i > 0 && !plainPair(label.at(i - 1), label.at(i))))
             return false;
         indexes.append(glyph->index);
         positions.append(QPointF(x, m_characterAscent));
+        // The outlines too: working them out from the font each second would load every glyph.
+        ink |= glyph->ink.translated(x, 0);
         x += glyph->advance;
     }
     QGlyphRun run;
@@ -119,6 +122,7 @@ bool ReadoutLayout::layOutFromCharacters(const QString& label, qreal& advance)
     run.setPositions(positions);
     m_glyphs = {run};
     m_lineAscent = m_characterAscent;
+    m_ink = ink;
     advance = x;
     return true;
 }
@@ -140,7 +144,7 @@ std::optional<ReadoutLayout::Character> ReadoutLayout::character(QChar c)
                 m_rawFont = run.rawFont();
                 m_characterAscent = line.ascent;
             }
-            result = Character{run.glyphIndexes()[0], line.advance};
+            result = Character{run.glyphIndexes()[0], line.advance, run.boundingRect()};
         }
     }
     m_characters.insert(c.unicode(), result);

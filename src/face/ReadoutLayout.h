@@ -44,6 +44,7 @@ private:
     {
         quint32 index = 0; // the glyph
         qreal advance = 0;
+        QRectF ink; // the glyph's outline, drawn at the layout's origin
     };
 
     QPointF glyphOrigin(const QRect& box) const;

@@ -9,7 +9,7 @@
 
 namespace horavine {
 
-// Letter case ignored and runs of digits compared by value ("Skin 2" before "Skin 10"), with English collation
+// Letter case and accents ignored and runs of digits compared by value ("Skin 2" before "Skin 10"), the same
 // whatever the session's locale, so the order does not change with the machine; names that differ only in letter
 // case keep a fixed order between them.
 void SortNames(QStringList& names);

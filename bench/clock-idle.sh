@@ -23,7 +23,7 @@ if [ "${CLOCK_IDLE_INNER:-}" != 1 ]; then
 fi
 
 app=$(mktemp -d)
-cp "$build/horavine" "$app/"
+cp "$build/horavine" "$build/libhoravine_sound.so" "$app/"
 for item in default.clk Skins Textures Fonts Alarm; do
     [ -e "$build/$item" ] && cp -r "$build/$item" "$app/"
 done

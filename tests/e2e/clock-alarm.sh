@@ -28,6 +28,7 @@ trap cleanup EXIT
 
 mkdir -p "$app"
 cp "$exe" "$app/horavine"
+cp "$(dirname "$exe")/libhoravine_sound.so" "$app/" # the sound plugin
 cp -r "$data"/. "$app/"
 
 # Alarm/Alarms.cfg with one enabled daily alarm at HH:MM from today, showing the shipped picture

@@ -49,6 +49,7 @@ run_under() { # window manager
     app=$work/$wm
     mkdir -p "$app"
     cp "$exe" "$app/horavine"
+    cp "$(dirname "$exe")/libhoravine_sound.so" "$app/"
     cp -r "$data"/. "$app/"
     printf '[Position]\nKeepIt=1\nLeft=100\nTop=50\n' >"$app/horavine.ini"
 

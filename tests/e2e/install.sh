@@ -27,6 +27,7 @@ png_size() { # width x height from the PNG header
     od -An -tu1 -j16 -N8 "$1" | awk '{print $3*256+$4 "x" $7*256+$8}'
 }
 check "the programs are installed" test -x "$prefix/bin/horavine" -a -x "$prefix/bin/horavine-cli"
+check "the sound plugin is installed where the clock looks for it" test -f "$prefix/lib/horavine/libhoravine_sound.so"
 check "the shipped data is installed" test -f "$prefix/share/horavine/default.clk" \
     -a -f "$prefix/share/horavine/README.md" -a -f "$prefix/share/horavine/Alarm/Chime.wav"
 for folder in Skins Textures Fonts; do

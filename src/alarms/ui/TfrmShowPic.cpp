@@ -2,7 +2,7 @@
 
 #include "alarms/AlarmMessage.h"
 #include "alarms/ui/DesktopDocumentOpener.h"
-#include "alarms/ui/QtAlarmSound.h"
+#include "alarms/ui/LoadedAlarmSound.h"
 #include "app/ErrorBox.h"
 #include "common/FilePaths.h"
 #include "common/Picture.h"
@@ -26,7 +26,7 @@ bool FileExists(const QString& path)
 } // namespace
 
 TfrmShowPic::TfrmShowPic(QWidget* parent)
-    : TfrmShowPic(std::make_unique<QtAlarmSound>(), std::make_unique<DesktopDocumentOpener>(), parent)
+    : TfrmShowPic(std::make_unique<LoadedAlarmSound>(), std::make_unique<DesktopDocumentOpener>(), parent)
 {
 }
 

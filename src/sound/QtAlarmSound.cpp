@@ -1,4 +1,4 @@
-#include "alarms/ui/QtAlarmSound.h"
+#include "sound/QtAlarmSound.h"
 
 #include <QAudioDevice>
 #include <QAudioOutput>

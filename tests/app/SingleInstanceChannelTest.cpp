@@ -105,7 +105,7 @@ TEST(ChannelFolderTest, TakesTheFirstNameThatIsTheUsersOwnAndPrivate)
         if (!expected.isEmpty())
             expected = row + "/" + expected;
         const QString found = ChannelFolder::locate(runtime, row + "/tmp");
-        EXPECT_EQ(found, expected);
+        EXPECT_EQ(found.toStdString(), expected.toStdString());
         if (!found.isEmpty()) {
             EXPECT_TRUE(ChannelFolder::isPrivate(found));
         }
@@ -113,7 +113,7 @@ TEST(ChannelFolderTest, TakesTheFirstNameThatIsTheUsersOwnAndPrivate)
     // A folder whose socket names would not fit a local socket's path is not taken either.
     const QString deep = dir.filePath(QString(ChannelFolder::kMaxPathLength, 'd'));
     makeFolder(deep, 01777);
-    EXPECT_EQ(ChannelFolder::locate({}, deep), QString());
+    EXPECT_EQ(ChannelFolder::locate({}, deep).toStdString(), "");
 }
 
 // Another user's process: started as nobody, its temporary folder a shared one of the test.

@@ -9,9 +9,11 @@
 #include "app/SingleInstance.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstring>
@@ -68,6 +70,8 @@ protected:
     // Every test guards executables of its own, so leftovers of one cannot meet another.
     QString exe(const char* folder = "Clock") const
     {
+        m_usedKeys.insert(SingleInstance::instanceKey(m_dir.filePath(QString::fromLatin1(folder)) + "/horavine",
+                                                      ::geteuid()));
         return m_dir.filePath(QString::fromLatin1(folder)) + "/horavine";
     }
     QString key(const char* folder = "Clock") const { return SingleInstance::instanceKey(exe(folder), ::geteuid()); }
@@ -140,10 +144,17 @@ protected:
                 child->waitForFinished(5000);
             }
         }
+        // Records stay in the user's folder after a clean exit; a killed copy's socket too.
+        QDir folder(ChannelFolder::forCurrentUser());
+        for (const QString& key : m_usedKeys) {
+            for (const QString& name : folder.entryList({key + QLatin1Char('*')}, QDir::Files | QDir::System))
+                folder.remove(name);
+        }
     }
 
     QTemporaryDir m_dir;
     std::vector<std::unique_ptr<QProcess>> m_children;
+    mutable QSet<QString> m_usedKeys;
 };
 
 } // namespace horavine::test

@@ -19,7 +19,9 @@ bool statNoFollow(const QString& path, struct stat& info)
 // folder away and putting theirs in its place.
 bool parentKeepsOurNames(const QString& parent)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (!statNoFollow(parent, info) || !S_ISDIR(info.st_mode))
         return false;
     const bool othersWrite = (info.st_mode & (S_IWGRP | S_IWOTH)) != 0;
@@ -40,7 +42,9 @@ QString usable(const QString& path)
 
 bool ChannelFolder::isPrivate(const QString& path)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (!statNoFollow(path, info))
         return false;
     // A folder of ours that was opened to others is not made private again: someone may have

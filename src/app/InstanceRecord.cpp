@@ -39,7 +39,9 @@ void InstanceRecord::lock()
         const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0)
             throw IoError(QStringLiteral("Cannot open the single-instance record %1: %2").arg(m_path, systemError()));
-        struct stat info{};
+        struct stat info
+        {
+        };
         if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) {
             ::close(fd);
             throw IoError(QStringLiteral("The single-instance record %1 is not a file of this user").arg(m_path));

@@ -70,8 +70,8 @@ protected:
     // Every test guards executables of its own, so leftovers of one cannot meet another.
     QString exe(const char* folder = "Clock") const
     {
-        m_usedKeys.insert(SingleInstance::instanceKey(m_dir.filePath(QString::fromLatin1(folder)) + "/horavine",
-                                                      ::geteuid()));
+        m_usedKeys.insert(
+            SingleInstance::instanceKey(m_dir.filePath(QString::fromLatin1(folder)) + "/horavine", ::geteuid()));
         return m_dir.filePath(QString::fromLatin1(folder)) + "/horavine";
     }
     QString key(const char* folder = "Clock") const { return SingleInstance::instanceKey(exe(folder), ::geteuid()); }
@@ -107,7 +107,8 @@ protected:
         if (!options.runtimeDir.isEmpty())
             env.insert(QStringLiteral("XDG_RUNTIME_DIR"), options.runtimeDir);
         child->setProcessEnvironment(env);
-        QStringList arguments{QCoreApplication::applicationFilePath(), QStringLiteral("--gtest_also_run_disabled_tests"),
+        QStringList arguments{QCoreApplication::applicationFilePath(),
+                              QStringLiteral("--gtest_also_run_disabled_tests"),
                               QStringLiteral("--gtest_filter=SingleInstanceChild.DISABLED_Start")};
         QString program = arguments.takeFirst();
         if (options.asNobody) {

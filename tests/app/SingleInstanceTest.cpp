@@ -62,7 +62,9 @@ TEST_F(SingleInstanceTest, FirstStartRegistersItselfInAPrivateFolder)
     EXPECT_EQ(block.AppWindow, ownPid());
     // Neither the record nor the socket is open to anyone else.
     for (const QString& path : {record(), SingleInstance::serverName(guard.folder(), key(), ownPid())}) {
-        struct stat info{};
+        struct stat info
+        {
+        };
         ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
         EXPECT_EQ(info.st_mode & (S_IRWXG | S_IRWXO), 0u) << path.toStdString();
     }

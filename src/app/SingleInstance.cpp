@@ -1,42 +1,36 @@
 #include "app/SingleInstance.h"
 
+#include "app/ActivationListener.h"
+#include "app/ChannelFolder.h"
 #include "common/IoError.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
-#include <QLocalSocket>
-#include <QSharedMemory>
-#include <QSystemSemaphore>
-#include <cstring>
+#include <unistd.h>
 
 namespace horavine {
 
 namespace {
 
-constexpr char kActivateRequest[] = "activate";
-
-// Holds the cross-process lock for as long as it lives. Without it, two copies started at the
-// same instant could both read a count of 0 and both run.
+// Holds the record's lock for as long as it lives. Without it, two copies started at the same
+// instant could both read a count of 0 and both run.
 class RecordLock
 {
 public:
-    explicit RecordLock(QSystemSemaphore& semaphore)
-        : m_semaphore(semaphore)
+    explicit RecordLock(InstanceRecord& record)
+        : m_record(record)
     {
-        // The system undoes a held lock when its process dies, so a crash here cannot block
-        // every later start.
-        if (m_semaphore.error() != QSystemSemaphore::NoError || !m_semaphore.acquire())
-            throw IoError(QStringLiteral("Cannot lock the single-instance record %1: %2")
-                              .arg(m_semaphore.key(), m_semaphore.errorString()));
+        m_record.lock();
     }
-    ~RecordLock() { m_semaphore.release(); }
+    ~RecordLock() { m_record.unlock(); }
     RecordLock(const RecordLock&) = delete;
     RecordLock& operator=(const RecordLock&) = delete;
 
 private:
-    QSystemSemaphore& m_semaphore;
+    InstanceRecord& m_record;
 };
 
 qint32 currentProcessId()
@@ -53,25 +47,24 @@ QString normalisedPath(const QString& path)
 
 } // namespace
 
-QString SingleInstance::instanceKey(const QString& executablePath)
+QString SingleInstance::instanceKey(const QString& executablePath, uint userId)
 {
     QString name = executablePath;
     name.remove(QLatin1Char('/'));
     name.remove(QLatin1Char('\\'));
+    name += QLatin1Char('/') + QString::number(userId);
     const QByteArray hash = QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha1).toHex();
     return QStringLiteral("horavine-") + QString::fromLatin1(hash);
 }
 
-QString SingleInstance::lockKey(const QString& key)
+QString SingleInstance::recordPath(const QString& folder, const QString& key)
 {
-    // Not the record's own key: QSharedMemory keeps an internal semaphore under that key and
-    // resets it when it creates the record, which would let a second start in while we hold it.
-    return key + QStringLiteral("-lock");
+    return folder + QLatin1Char('/') + key + QStringLiteral(".record");
 }
 
-QString SingleInstance::serverName(const QString& key, qint64 processId)
+QString SingleInstance::serverName(const QString& folder, const QString& key, qint64 processId)
 {
-    return key + QLatin1Char('-') + QString::number(processId);
+    return folder + QLatin1Char('/') + key + QLatin1Char('-') + QString::number(processId);
 }
 
 QString SingleInstance::runningExecutablePath(const char* argv0)
@@ -86,7 +79,7 @@ QString SingleInstance::runningExecutablePath(const char* argv0)
 }
 
 SingleInstance::SingleInstance(const QString& executablePath)
-    : m_key(instanceKey(normalisedPath(executablePath)))
+    : m_key(instanceKey(normalisedPath(executablePath), ::geteuid()))
 {
 }
 
@@ -100,44 +93,30 @@ bool SingleInstance::ActivatePreviousInstance(int maxInstances)
     if (m_outcome != Outcome::NotAsked)
         return m_outcome == Outcome::Refused;
 
-    // Kept for the whole run: the process that made the semaphore deletes it when it lets go,
-    // and a lock deleted under a waiting start would no longer serialise anything.
-    if (!m_semaphore)
-        m_semaphore = std::make_unique<QSystemSemaphore>(lockKey(m_key), 1, QSystemSemaphore::Open);
-    RecordLock lock(*m_semaphore);
-    auto memory = std::make_unique<QSharedMemory>(m_key);
-
-    if (memory->create(kBlockSize)) {
-        m_memory = std::move(memory);
-        listen();
-        writeBlock({currentProcessId(), 1});
-        m_outcome = Outcome::Registered;
-        return false;
-    }
-    if (memory->error() != QSharedMemory::AlreadyExists)
-        throw IoError(
-            QStringLiteral("Cannot create the single-instance record %1: %2").arg(m_key, memory->errorString()));
-
-    if (!memory->attach()) {
-        // Someone else's record that we may not open: end quietly, without touching it.
+    m_folder = ChannelFolder::forCurrentUser();
+    if (m_folder.isEmpty()) {
+        m_warning = QStringLiteral("No private folder for the single-instance record could be made in %1 (the names "
+                                   "are taken by other users); this copy runs without the guard")
+                        .arg(QDir::tempPath());
         m_countedInstance = false;
-        m_outcome = Outcome::Refused;
-        return true;
-    }
-    m_memory = std::move(memory);
-
-    const Block block = readBlock();
-    if (maxInstances > block.InstanceCount) {
-        listen();
-        writeBlock({currentProcessId(), block.InstanceCount + 1});
         m_outcome = Outcome::Registered;
         return false;
     }
 
-    const QString previous = serverName(m_key, block.AppWindow);
-    if (tellToComeForward(previous)) {
+    // Kept for the whole run, so that release finds the same file.
+    m_record = std::make_unique<InstanceRecord>(recordPath(m_folder, m_key));
+    RecordLock lock(*m_record);
+    const Block block = m_record->read();
+
+    if (block.InstanceCount == 0 || maxInstances > block.InstanceCount) {
+        registerAs({currentProcessId(), block.InstanceCount + 1});
+        return false;
+    }
+
+    const QString previous = serverName(m_folder, m_key, block.AppWindow);
+    if (ActivationListener::send(previous, kAnswerTimeoutMs)) {
         m_countedInstance = false;
-        m_memory.reset();
+        m_record.reset();
         m_outcome = Outcome::Refused;
         return true;
     }
@@ -145,94 +124,42 @@ bool SingleInstance::ActivatePreviousInstance(int maxInstances)
     // Nobody answers: the copy on record crashed or was killed and left its record (and perhaps
     // its socket file) behind. The count it held means nothing any more.
     QLocalServer::removeServer(previous);
-    listen();
-    writeBlock({currentProcessId(), 1});
-    m_outcome = Outcome::Registered;
+    registerAs({currentProcessId(), 1});
     return false;
 }
 
-bool SingleInstance::tellToComeForward(const QString& server) const
+void SingleInstance::registerAs(const Block& block)
 {
-    QLocalSocket socket;
-    socket.connectToServer(server);
-    if (!socket.waitForConnected(kAnswerTimeoutMs))
-        return false;
-    socket.write(kActivateRequest);
-    socket.write("\n");
-    socket.waitForBytesWritten(kAnswerTimeoutMs);
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState)
-        socket.waitForDisconnected(kAnswerTimeoutMs);
-    return true;
-}
-
-void SingleInstance::listen()
-{
-    auto server = std::make_unique<QLocalServer>();
-    const QString name = serverName(m_key, currentProcessId());
-    // A socket file under our own process id can only be left over from a dead process that
-    // had the same id.
-    QLocalServer::removeServer(name);
-    if (!server->listen(name))
-        throw IoError(QStringLiteral("Cannot listen for later starts on %1: %2").arg(name, server->errorString()));
-    QLocalServer* raw = server.get();
-    QObject::connect(raw, &QLocalServer::newConnection, raw, [this] { readRequests(); });
-    m_server = std::move(server);
-}
-
-void SingleInstance::readRequests()
-{
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        auto handle = [this, socket] {
-            if (!socket->canReadLine())
-                return;
-            const QByteArray request = socket->readLine().trimmed();
-            socket->disconnectFromServer();
-            if (request == kActivateRequest && onActivateRequested)
-                onActivateRequested();
-        };
-        QObject::connect(socket, &QLocalSocket::readyRead, socket, handle);
-        // The request may have arrived together with the connection.
-        handle();
-    }
-}
-
-SingleInstance::Block SingleInstance::readBlock() const
-{
-    Block block;
-    const char* data = static_cast<const char*>(m_memory->constData());
-    std::memcpy(&block.AppWindow, data, 4);
-    std::memcpy(&block.InstanceCount, data + 4, 4);
-    return block;
-}
-
-void SingleInstance::writeBlock(const Block& block)
-{
-    char* data = static_cast<char*>(m_memory->data());
-    std::memcpy(data, &block.AppWindow, 4);
-    std::memcpy(data + 4, &block.InstanceCount, 4);
+    auto listener = std::make_unique<ActivationListener>([this] {
+        if (onActivateRequested)
+            onActivateRequested();
+    });
+    listener->listen(serverName(m_folder, m_key, currentProcessId()));
+    m_record->write(block);
+    m_listener = std::move(listener);
+    m_outcome = Outcome::Registered;
 }
 
 void SingleInstance::release()
 {
-    m_server.reset();
-    if (!m_memory)
+    m_listener.reset();
+    if (!m_record)
         return;
     if (m_countedInstance && m_outcome == Outcome::Registered) {
         try {
-            RecordLock lock(*m_semaphore);
-            Block block = readBlock();
+            RecordLock lock(*m_record);
+            Block block = m_record->read();
             // Never below zero: a stale record taken over may have been counted short.
             block.InstanceCount = block.InstanceCount > 0 ? block.InstanceCount - 1 : 0;
-            writeBlock(block);
+            m_record->write(block);
         } catch (const IoError&) {
             // Exit goes on; the next start finds no answering copy and takes the record over.
         }
     }
     m_countedInstance = false;
-    // The system discards the record when its last holder lets go.
-    m_memory.reset();
+    // The file stays: deleting it could let a start that waits for its lock hold a lock on a
+    // file no later start sees. A count of 0 makes the next start a first instance.
+    m_record.reset();
 }
 
 } // namespace horavine

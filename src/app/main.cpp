@@ -49,6 +49,8 @@ int main(int argc, char* argv[])
     try {
         if (guard.ActivatePreviousInstance(1))
             return 0;
+        if (!guard.warning().isEmpty())
+            std::fprintf(stderr, "horavine: %s\n", qPrintable(guard.warning()));
     } catch (const IoError& error) {
         std::fprintf(stderr, "horavine: %s\n", qPrintable(error.message()));
         return 1;

@@ -1,134 +1,73 @@
-#include "app/SingleInstance.h"
+#include "app/ActivationListener.h"
+#include "app/ChannelFolder.h"
+#include "app/SingleInstanceFixture.h"
+#include "common/IoError.h"
 
-#include "app/ShellTestApp.h"
-
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QSharedMemory>
-#include <QSystemSemaphore>
-#include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
 #include <cstring>
-#include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <thread>
 
 using namespace horavine;
+using namespace horavine::test;
 
 namespace {
 
-// A later start is this same test binary run again with only the child test below enabled; the
-// environment tells it which executable path to guard and what to do.
-constexpr char kChildPathVariable[] = "HORAVINE_CHILD_GUARD_PATH";
-constexpr char kChildModeVariable[] = "HORAVINE_CHILD_GUARD_MODE";
-
-SingleInstance::Block readBlock(const QString& key)
+void writeRecord(const QString& path, const QByteArray& data)
 {
-    QSharedMemory memory(key);
-    SingleInstance::Block block{-1, -1};
-    if (!memory.attach(QSharedMemory::ReadOnly))
-        return block;
-    const char* data = static_cast<const char*>(memory.constData());
-    std::memcpy(&block.AppWindow, data, 4);
-    std::memcpy(&block.InstanceCount, data + 4, 4);
-    return block;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(data), data.size());
 }
 
-void writeBlock(QSharedMemory& memory, const SingleInstance::Block& block)
+QByteArray blockBytes(qint32 appWindow, qint32 count)
 {
-    char* data = static_cast<char*>(memory.data());
-    std::memcpy(data, &block.AppWindow, 4);
-    std::memcpy(data + 4, &block.InstanceCount, 4);
+    QByteArray data(SingleInstance::kBlockSize, '\0');
+    std::memcpy(data.data(), &appWindow, 4);
+    std::memcpy(data.data() + 4, &count, 4);
+    return data;
 }
 
-qint32 ownPid()
-{
-    return qint32(QCoreApplication::applicationPid());
-}
+using SingleInstanceTest = SingleInstanceFixture;
 
-class SingleInstanceTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        test::EnsureApplication();
-        ASSERT_TRUE(m_dir.isValid());
-    }
-
-    // Every test guards executables of its own, so leftovers of one cannot meet another.
-    QString exe(const char* folder = "Clock") const
-    {
-        return m_dir.filePath(QString::fromLatin1(folder)) + "/horavine";
-    }
-    QString key(const char* folder = "Clock") const { return SingleInstance::instanceKey(exe(folder)); }
-
-    QProcess* startChild(const QString& guardedPath, const char* mode)
-    {
-        auto* child = new QProcess;
-        m_children.emplace_back(child);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(kChildPathVariable), guardedPath);
-        env.insert(QString::fromLatin1(kChildModeVariable), QString::fromLatin1(mode));
-        child->setProcessEnvironment(env);
-        child->start(QCoreApplication::applicationFilePath(),
-                     {QStringLiteral("--gtest_also_run_disabled_tests"),
-                      QStringLiteral("--gtest_filter=SingleInstanceChild.DISABLED_Start")});
-        return child;
-    }
-
-    // The child's answer line, "child:registered" or "child:refused"; empty if none came.
-    static QString childAnswer(QProcess& child)
-    {
-        QByteArray out;
-        for (int waited = 0; waited < 20000 && !out.contains("child:"); waited += 100) {
-            child.waitForReadyRead(100);
-            out += child.readAllStandardOutput();
-        }
-        const qsizetype at = out.indexOf("child:");
-        if (at < 0)
-            return {};
-        return QString::fromLatin1(out.mid(at).split('\n').front()).trimmed();
-    }
-
-    void TearDown() override
-    {
-        // A child that registered releases its record on the way out; killing it early would
-        // leave a stale record behind in the system.
-        for (auto& child : m_children) {
-            if (!child->waitForFinished(20000)) {
-                child->kill();
-                child->waitForFinished(5000);
-            }
-        }
-    }
-
-    QTemporaryDir m_dir;
-    std::vector<std::unique_ptr<QProcess>> m_children;
-};
-
-TEST_F(SingleInstanceTest, KeyIsThePathWithoutSeparatorsHashed)
+TEST_F(SingleInstanceTest, KeyIsThePathWithoutSeparatorsAndTheUserHashed)
 {
     const QString expected
-        = QStringLiteral("horavine-55d5f8ff08fc5070e27984a5fab99fc13786b68a"); // sha1sum of the joined name
-    EXPECT_EQ(SingleInstance::instanceKey(QStringLiteral("/opt/Horavine/horavine")), expected);
-    EXPECT_EQ(SingleInstance::instanceKey(QStringLiteral("\\opt\\Horavine\\horavine")), expected);
-    EXPECT_EQ(SingleInstance::instanceKey(QStringLiteral("optHoravinehoravine")), expected);
-    // Nothing but the separators goes: letter case and other characters still tell paths apart.
-    EXPECT_NE(SingleInstance::instanceKey(QStringLiteral("/opt/horavine/horavine")), expected);
-    EXPECT_NE(SingleInstance::instanceKey(QStringLiteral("/opt/Horavine/horavine ")), expected);
+        = QStringLiteral("horavine-c6b4166c362f52f3062023cb0fca06a022fd6608"); // sha1sum of "optHoravinehoravine/0"
+    EXPECT_EQ(SingleInstance::instanceKey(QStringLiteral("/opt/Horavine/horavine"), 0), expected);
+    EXPECT_EQ(SingleInstance::instanceKey(QStringLiteral("\\opt\\Horavine\\horavine"), 0), expected);
+    EXPECT_EQ(SingleInstance::instanceKey(QStringLiteral("optHoravinehoravine"), 0), expected);
+    // Nothing but the separators goes: letter case and other characters still tell paths apart,
+    // and so does the user.
+    EXPECT_NE(SingleInstance::instanceKey(QStringLiteral("/opt/horavine/horavine"), 0), expected);
+    EXPECT_NE(SingleInstance::instanceKey(QStringLiteral("/opt/Horavine/horavine "), 0), expected);
+    EXPECT_NE(SingleInstance::instanceKey(QStringLiteral("/opt/Horavine/horavine"), 1000), expected);
+    // The user id cannot be mistaken for a tail of the path.
+    EXPECT_NE(SingleInstance::instanceKey(QStringLiteral("/opt/a1"), 0), SingleInstance::instanceKey("/opt/a", 10));
 }
 
-TEST_F(SingleInstanceTest, FirstStartRegistersItself)
+TEST_F(SingleInstanceTest, FirstStartRegistersItselfInAPrivateFolder)
 {
     SingleInstance guard(exe());
     EXPECT_FALSE(guard.ActivatePreviousInstance());
-    const SingleInstance::Block block = readBlock(key());
+    EXPECT_TRUE(guard.warning().isEmpty());
+    EXPECT_TRUE(ChannelFolder::isPrivate(guard.folder()));
+    const SingleInstance::Block block = readRecord(record());
     EXPECT_EQ(block.InstanceCount, 1);
     EXPECT_EQ(block.AppWindow, ownPid());
+    // Neither the record nor the socket is open to anyone else.
+    for (const QString& path : {record(), SingleInstance::serverName(guard.folder(), key(), ownPid())}) {
+        struct stat info
+        {
+        };
+        ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
+        EXPECT_EQ(info.st_mode & (S_IRWXG | S_IRWXO), 0u) << path.toStdString();
+    }
 }
 
 TEST_F(SingleInstanceTest, SecondStartOfTheSameExecutableIsRefusedAndTheFirstComesForward)
@@ -146,8 +85,8 @@ TEST_F(SingleInstanceTest, SecondStartOfTheSameExecutableIsRefusedAndTheFirstCom
     EXPECT_EQ(child->exitCode(), 0);
 
     EXPECT_TRUE(QTest::qWaitFor([&requests] { return requests == 1; }, 5000));
-    EXPECT_EQ(readBlock(key()).InstanceCount, 1);
-    EXPECT_EQ(readBlock(key()).AppWindow, ownPid());
+    EXPECT_EQ(readRecord(record()).InstanceCount, 1);
+    EXPECT_EQ(readRecord(record()).AppWindow, ownPid());
 }
 
 TEST_F(SingleInstanceTest, SecondGuardInTheSameProcessIsRefusedToo)
@@ -165,7 +104,7 @@ TEST_F(SingleInstanceTest, SecondGuardInTheSameProcessIsRefusedToo)
     EXPECT_TRUE(QTest::qWaitFor([&requests] { return requests == 1; }, 5000));
 
     second.release(); // a refused copy does not take the first off the count
-    EXPECT_EQ(readBlock(key()).InstanceCount, 1);
+    EXPECT_EQ(readRecord(record()).InstanceCount, 1);
 }
 
 TEST_F(SingleInstanceTest, CopiesInDifferentFoldersRunSideBySide)
@@ -187,15 +126,11 @@ TEST_F(SingleInstanceTest, AfterReleaseTheNextStartIsAFirstInstance)
         ASSERT_FALSE(first.ActivatePreviousInstance());
         first.release();
         first.release(); // twice does not count down twice
+        EXPECT_EQ(readRecord(record()).InstanceCount, 0);
     }
-    QSharedMemory holder(key()); // keeps the record alive so its count can be seen
-    if (holder.attach()) {
-        EXPECT_EQ(readBlock(key()).InstanceCount, 0);
-    }
-
     SingleInstance next(exe());
     EXPECT_FALSE(next.ActivatePreviousInstance());
-    EXPECT_EQ(readBlock(key()).InstanceCount, 1);
+    EXPECT_EQ(readRecord(record()).InstanceCount, 1);
 
     QProcess* child = startChild(exe(), "start");
     EXPECT_EQ(childAnswer(*child), QStringLiteral("child:refused"));
@@ -208,40 +143,40 @@ TEST_F(SingleInstanceTest, MoreInstancesAreAdmittedUpToTheLimit)
     SingleInstance third(exe());
     ASSERT_FALSE(first.ActivatePreviousInstance(2));
     EXPECT_FALSE(second.ActivatePreviousInstance(2));
-    EXPECT_EQ(readBlock(key()).InstanceCount, 2);
+    EXPECT_EQ(readRecord(record()).InstanceCount, 2);
     EXPECT_TRUE(third.ActivatePreviousInstance(2));
-    EXPECT_EQ(readBlock(key()).InstanceCount, 2);
+    EXPECT_EQ(readRecord(record()).InstanceCount, 2);
     second.release();
-    EXPECT_EQ(readBlock(key()).InstanceCount, 1);
+    EXPECT_EQ(readRecord(record()).InstanceCount, 1);
 }
 
-struct StaleCase
+struct LeftRecordCase
 {
     const char* name;
-    bool ownProcessId; // the dead copy had the id this process has now (ids are reused)
-    bool leftoverSocketFile;
+    QByteArray record;
+    bool leftoverSocketFile; // at the server name of the pid on record
 };
 
-TEST_F(SingleInstanceTest, StaleRecordWithoutAnAnsweringCopyDoesNotBlock)
+// A record left by a copy that crashed, or damaged: the start registers and counts itself once.
+TEST_F(SingleInstanceTest, StaleOrDamagedRecordDoesNotBlock)
 {
     constexpr qint32 kDeadPid = 0x7ffffff0; // above any process id the system hands out
-    const StaleCase cases[] = {
-        {"dead copy, no socket", false, false},
-        {"dead copy, socket file left", false, true},
-        {"our own id, socket file left", true, true},
+    const LeftRecordCase cases[] = {
+        {"dead copy, no socket", blockBytes(kDeadPid, 1), false},
+        {"dead copy, socket file left", blockBytes(kDeadPid, 1), true},
+        {"our own id, socket file left", blockBytes(ownPid(), 1), true},
+        {"short record", QByteArray("\x01\x02\x03", 3), false},
+        {"negative count", blockBytes(kDeadPid, -5), false},
+        {"absurd count and window", blockBytes(-1, 0x7fffffff), false},
     };
     int row = 0;
-    for (const StaleCase& c : cases) {
+    for (const LeftRecordCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const QByteArray folder = "Stale" + QByteArray::number(row++);
-        const QString staleKey = key(folder.constData());
-        const qint32 deadPid = c.ownProcessId ? ownPid() : kDeadPid;
-
-        QSharedMemory stale(staleKey);
-        ASSERT_TRUE(stale.create(SingleInstance::kBlockSize));
-        writeBlock(stale, {deadPid, 1});
-        const QString deadServer = SingleInstance::serverName(staleKey, deadPid);
-        const QString socketFile = QDir::tempPath() + QLatin1Char('/') + deadServer;
+        const QByteArray folder = "Left" + QByteArray::number(row++);
+        const QString path = record(folder.constData());
+        writeRecord(path, c.record);
+        const qint32 pidOnRecord = readRecord(path).AppWindow;
+        const QString socketFile = SingleInstance::serverName(QFileInfo(path).path(), key(folder), pidOnRecord);
         if (c.leftoverSocketFile) {
             QFile file(socketFile);
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -249,41 +184,57 @@ TEST_F(SingleInstanceTest, StaleRecordWithoutAnAnsweringCopyDoesNotBlock)
 
         SingleInstance guard(exe(folder.constData()));
         EXPECT_FALSE(guard.ActivatePreviousInstance());
-        EXPECT_EQ(readBlock(staleKey).InstanceCount, 1);
-        EXPECT_EQ(readBlock(staleKey).AppWindow, ownPid());
-        if (!c.ownProcessId) {
+        EXPECT_EQ(readRecord(path).InstanceCount, 1);
+        EXPECT_EQ(readRecord(path).AppWindow, ownPid());
+        if (pidOnRecord != ownPid()) {
             EXPECT_FALSE(QFile::exists(socketFile));
         }
-        QFile::remove(socketFile);
+        guard.release();
+        QFile::remove(path);
     }
+}
+
+TEST_F(SingleInstanceTest, RecordThatIsNotAFileIsReportedNotFollowed)
+{
+    const QString folder = ChannelFolder::forCurrentUser();
+    const QString aside = m_dir.filePath(QStringLiteral("aside"));
+    writeRecord(aside, blockBytes(1, 1));
+    // A folder or a link in the record's place: a clear error, and the link's target untouched.
+    ASSERT_TRUE(QDir(folder).mkdir(QFileInfo(record("Folder")).fileName()));
+    ASSERT_TRUE(QFile::link(aside, record("Link")));
+    for (const char* name : {"Folder", "Link"}) {
+        SCOPED_TRACE(name);
+        SingleInstance guard(exe(name));
+        try {
+            guard.ActivatePreviousInstance();
+            ADD_FAILURE() << "no error";
+        } catch (const IoError& error) {
+            EXPECT_TRUE(error.message().contains(record(name))) << error.message().toStdString();
+        }
+    }
+    EXPECT_EQ(readRecord(aside).AppWindow, 1);
+    QDir(folder).rmdir(QFileInfo(record("Folder")).fileName());
+    QFile::remove(record("Link"));
 }
 
 TEST_F(SingleInstanceTest, CopyThatWasKilledDoesNotBlockTheNextStart)
 {
-    // The copy that makes the lock deletes it when it ends; a killed one cannot, so the lock is
-    // made here to keep the test from leaving one in the system.
-    QSystemSemaphore lockOwner(SingleInstance::lockKey(key()), 1, QSystemSemaphore::Open);
     QProcess* child = startChild(exe(), "hold");
     ASSERT_EQ(childAnswer(*child), QStringLiteral("child:registered"));
     const qint32 childPid = qint32(child->processId());
     child->kill(); // no chance to release: the record and its socket stay behind
     ASSERT_TRUE(child->waitForFinished(5000));
-    // Looked at through a holder: the last holder to let go of a record discards it, and it is
-    // the record as the killed copy left it that the next start must get past.
-    QSharedMemory holder(key());
-    ASSERT_TRUE(holder.attach());
-    EXPECT_EQ(readBlock(key()).AppWindow, childPid);
-    EXPECT_EQ(readBlock(key()).InstanceCount, 1);
+    EXPECT_EQ(readRecord(record()).AppWindow, childPid);
+    EXPECT_EQ(readRecord(record()).InstanceCount, 1);
 
     SingleInstance next(exe());
     EXPECT_FALSE(next.ActivatePreviousInstance());
-    EXPECT_EQ(readBlock(key()).InstanceCount, 1);
-    EXPECT_EQ(readBlock(key()).AppWindow, ownPid());
+    EXPECT_EQ(readRecord(record()).InstanceCount, 1);
+    EXPECT_EQ(readRecord(record()).AppWindow, ownPid());
 }
 
 TEST_F(SingleInstanceTest, StartsAtTheSameInstantLeaveExactlyOneRunning)
 {
-    QSystemSemaphore lockOwner(SingleInstance::lockKey(key()), 1, QSystemSemaphore::Open); // see above
     constexpr int kStarts = 6;
     std::vector<QProcess*> starts;
     for (int i = 0; i < kStarts; ++i)
@@ -297,30 +248,52 @@ TEST_F(SingleInstanceTest, StartsAtTheSameInstantLeaveExactlyOneRunning)
     }
     EXPECT_EQ(registered, 1);
     EXPECT_EQ(refused, kStarts - 1);
-    EXPECT_EQ(readBlock(key()).InstanceCount, 1);
+    EXPECT_EQ(readRecord(record()).InstanceCount, 1);
 
     for (QProcess* start : starts) {
         start->kill();
         start->waitForFinished(5000);
     }
-    // Takes the killed copy's record over and releases it, so nothing stays in the system.
-    SingleInstance cleanup(exe());
-    EXPECT_FALSE(cleanup.ActivatePreviousInstance());
+    QFile::remove(record());
 }
 
-// Runs only inside a child started by the tests above.
+// Runs only inside a child started by the single-instance tests.
 TEST(SingleInstanceChild, DISABLED_Start)
 {
     const QString path = qEnvironmentVariable(kChildPathVariable);
     if (path.isEmpty())
         GTEST_SKIP() << "only run as a later start by the single-instance tests";
-    test::EnsureApplication();
-    SingleInstance guard(path);
-    const bool refused = guard.ActivatePreviousInstance();
-    std::printf("\nchild:%s\n", refused ? "refused" : "registered");
+    EnsureApplication();
+    const QString mode = qEnvironmentVariable(kChildModeVariable);
+    const QString target = qEnvironmentVariable(kChildTargetVariable);
+    QByteArray answer;
+    if (mode == QLatin1String("poke")) {
+        // Another user trying to make our clock act, or to read or spoil its record.
+        const bool answered = ActivationListener::send(target, SingleInstance::kAnswerTimeoutMs);
+        QFile record(qEnvironmentVariable(kChildRecordVariable));
+        const bool opened = record.open(QIODevice::ReadWrite);
+        answer = QByteArray("poke socket=") + (answered ? "yes" : "no") + " record=" + (opened ? "yes" : "no");
+    } else if (mode == QLatin1String("squat")) {
+        // Another user taking the names our clock would use first: an open folder, a link, a file.
+        const QByteArray base = QFile::encodeName(target);
+        bool done = ::mkdir(base.constData(), 0777) == 0 && ::chmod(base.constData(), 0777) == 0;
+        done = done && ::symlink(base.constData(), (base + ".1").constData()) == 0;
+        QFile file(target + QStringLiteral(".2"));
+        done = done && file.open(QIODevice::WriteOnly);
+        answer = done ? "squatted" : "squat failed";
+    } else {
+        SingleInstance guard(path);
+        const bool refused = guard.ActivatePreviousInstance();
+        answer = refused ? "refused" : "registered";
+        if (!refused && mode == QLatin1String("hold")) {
+            std::printf("\nchild:%s\n", answer.constData());
+            std::fflush(stdout);
+            std::this_thread::sleep_for(std::chrono::seconds(60)); // until the parent kills it
+            return;
+        }
+    }
+    std::printf("\nchild:%s\n", answer.constData());
     std::fflush(stdout);
-    if (!refused && qEnvironmentVariable(kChildModeVariable) == QLatin1String("hold"))
-        std::this_thread::sleep_for(std::chrono::seconds(60)); // until the parent kills it
 }
 
 } // namespace

@@ -208,6 +208,7 @@ void TfrmZavIro::Timer1Timer()
     // Re-armed first: an alarm window or a message box opened by this tick runs its own loop,
     // and the clock must keep ticking (and alarms keep ringing) inside it.
     armTimer();
+    m_tickLog.write(m_clock.now(), clockTime());
     try {
         m_face->Timer1Timer();
     } catch (const IoError& error) {

@@ -8,6 +8,7 @@
 #include "alarms/AlarmRowSource.h"
 #include "app/FontRegistry.h"
 #include "app/SystemFontCatalog.h"
+#include "app/TickLog.h"
 #include "common/AppDir.h"
 #include "common/Clock.h"
 #include "common/IniFile.h"
@@ -99,6 +100,7 @@ public:
     bool isClockShown() const;
     bool stayOnTopApplied() const;
     const QTimer& tickTimer() const { return m_timer1; }
+    TickLog& tickLog() { return m_tickLog; }
 
     QMenu* PopupMenu1 = nullptr;
     QAction* mShow = nullptr;
@@ -168,6 +170,7 @@ private:
     QPointer<TfrmTimer> m_timer;
     TTrayNotifyIcon* m_tray = nullptr;
     QTimer m_timer1;
+    TickLog m_tickLog;
     QRandomGenerator m_ownRandom;
     QRandomGenerator* m_random = &m_ownRandom;
     QImage m_startupPicture;

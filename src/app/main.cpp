@@ -75,6 +75,7 @@ int main(int argc, char* argv[])
     auto frmOptions = std::make_unique<TfrmOptions>(skin, appDir, frmZavIro.get());
     auto frmShowPic = std::make_unique<TfrmShowPic>(frmZavIro.get());
     frmZavIro->setRandomGenerator(&random);
+    frmZavIro->tickLog().open(qEnvironmentVariable("HORAVINE_TICK_LOG"));
     frmZavIro->setTimerWindow(frmTimer.get());
     frmZavIro->setOptionsWindow(frmOptions.get());
     // The alarm list is loaded with the options window, before the first tick can ring: the

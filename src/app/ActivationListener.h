@@ -8,9 +8,6 @@
 #include <functional>
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
-
 namespace horavine {
 
 class ActivationListener
@@ -34,14 +31,15 @@ public:
 
     // The later start's side: true when a copy listens at the path and took the request.
     static bool send(const QString& path, int timeoutMs);
+    // Removes the socket a dead copy left at the path.
+    static void removeStale(const QString& path);
+
+    // The socket and its connections; one implementation per kind of system.
+    struct Channel;
 
 private:
-    void accept();
-    void serve(QLocalSocket* socket);
-
     std::function<void()> m_onRequest;
-    std::unique_ptr<QLocalServer> m_server;
-    int m_openConnections = 0;
+    std::unique_ptr<Channel> m_channel;
 };
 
 } // namespace horavine

@@ -8,7 +8,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
 #include <unistd.h>
 
 namespace horavine {
@@ -123,7 +122,7 @@ bool SingleInstance::ActivatePreviousInstance(int maxInstances)
 
     // Nobody answers: the copy on record crashed or was killed and left its record (and perhaps
     // its socket file) behind. The count it held means nothing any more.
-    QLocalServer::removeServer(previous);
+    ActivationListener::removeStale(previous);
     registerAs({currentProcessId(), 1});
     return false;
 }

@@ -1,11 +1,13 @@
+// The listener over Qt's local sockets, for systems without Unix domain sockets.
 #include "app/ActivationListener.h"
+
+#ifndef Q_OS_UNIX
 
 #include "common/IoError.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
-#include <memory>
 
 namespace horavine {
 
@@ -19,43 +21,51 @@ void drop(QLocalSocket* socket)
 
 } // namespace
 
+struct ActivationListener::Channel
+{
+    QLocalServer server;
+    int openConnections = 0;
+    std::function<void()> onRequest;
+
+    void accept();
+    void serve(QLocalSocket* socket);
+};
+
 ActivationListener::ActivationListener(std::function<void()> onRequest)
     : m_onRequest(std::move(onRequest))
 {
 }
 
-ActivationListener::~ActivationListener()
-{
-    // The connections' destroyed handlers count down m_openConnections; they must run while
-    // it still exists.
-    m_server.reset();
-}
+ActivationListener::~ActivationListener() = default;
 
 void ActivationListener::listen(const QString& path)
 {
-    auto server = std::make_unique<QLocalServer>();
-    server->setSocketOptions(QLocalServer::UserAccessOption);
+    auto channel = std::make_unique<Channel>();
+    channel->onRequest = m_onRequest;
+    channel->server.setSocketOptions(QLocalServer::UserAccessOption);
     QLocalServer::removeServer(path);
-    if (!server->listen(path))
-        throw IoError(QStringLiteral("Cannot listen for later starts on %1: %2").arg(path, server->errorString()));
-    QObject::connect(server.get(), &QLocalServer::newConnection, server.get(), [this] { accept(); });
-    m_server = std::move(server);
+    if (!channel->server.listen(path))
+        throw IoError(
+            QStringLiteral("Cannot listen for later starts on %1: %2").arg(path, channel->server.errorString()));
+    Channel* raw = channel.get();
+    QObject::connect(&raw->server, &QLocalServer::newConnection, &raw->server, [raw] { raw->accept(); });
+    m_channel = std::move(channel);
 }
 
-void ActivationListener::accept()
+void ActivationListener::Channel::accept()
 {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        if (m_openConnections >= kMaxOpenConnections) {
+    while (QLocalSocket* socket = server.nextPendingConnection()) {
+        if (openConnections >= kMaxOpenConnections) {
             drop(socket);
             continue;
         }
-        ++m_openConnections;
-        QObject::connect(socket, &QObject::destroyed, m_server.get(), [this] { --m_openConnections; });
+        ++openConnections;
+        QObject::connect(socket, &QObject::destroyed, &server, [this] { --openConnections; });
         serve(socket);
     }
 }
 
-void ActivationListener::serve(QLocalSocket* socket)
+void ActivationListener::Channel::serve(QLocalSocket* socket)
 {
     // Qt's own buffer stops filling here too, so a client that floods costs no memory.
     socket->setReadBufferSize(kMaxRequestBytes + 1);
@@ -73,8 +83,8 @@ void ActivationListener::serve(QLocalSocket* socket)
         }
         const bool understood = received->left(end + 1) == kRequest;
         drop(socket);
-        if (understood && m_onRequest)
-            m_onRequest();
+        if (understood && onRequest)
+            onRequest();
     };
     QObject::connect(socket, &QLocalSocket::readyRead, socket, handle);
     // The request may have come together with the connection.
@@ -96,4 +106,11 @@ bool ActivationListener::send(const QString& path, int timeoutMs)
     return true;
 }
 
+void ActivationListener::removeStale(const QString& path)
+{
+    QLocalServer::removeServer(path);
+}
+
 } // namespace horavine
+
+#endif // !Q_OS_UNIX

@@ -18,7 +18,9 @@ ClockAlarms::ClockAlarms(AlarmList& alarms, const Clock& clock, const AppDir& ap
     , m_presenter(presenter)
     , m_firing(alarms, presenter, clock, *this)
 {
-    clockWindow.OnOptionsBuilt = [this](TfrmOptions& options) { attachEditor(options); };
+    clockWindow.OnOptionsBuilt = [this](TfrmOptions& options) {
+        attachEditor(options);
+    };
     clockWindow.AlarmHook = [this](TDateTime now) { m_firing.TickHook(now); };
     if (TfrmOptions* options = clockWindow.options())
         attachEditor(*options);
@@ -43,7 +45,9 @@ void ClockAlarms::attachEditor(TfrmOptions& options)
         if (m_editor)
             m_editor->SetAmPm(amPm);
     };
-    options.InitEditor = [this] { initEditor(); };
+    options.InitEditor = [this] {
+        initEditor();
+    };
     options.SelectFirstAlarm = [this] {
         if (m_editor)
             m_editor->SelectFirstAlarm();
@@ -52,7 +56,9 @@ void ClockAlarms::attachEditor(TfrmOptions& options)
         if (m_editor)
             m_editor->EndEditing();
     };
-    m_editor->ShowAlarm = [this](const TAlarmRecord& alarm) { m_presenter.ShowAlarm(alarm); };
+    m_editor->ShowAlarm = [this](const TAlarmRecord& alarm) {
+        m_presenter.ShowAlarm(alarm);
+    };
     m_clockWindow.setAlarmRows(m_editor);
     // The rows come from the list as loaded and rung so far, in the read-out format shown.
     m_editor->InitEditor();

@@ -8,12 +8,13 @@
 #include "app/Platform.h"
 #include "app/TTrayNotifyIcon.h"
 #include "app/WindowFrame.h"
-#include "designer/TfmGallery.h"
-#include "designer/TfrmOptions.h"
 #include "common/FileList.h"
 #include "common/GalleryListing.h"
 #include "common/IoError.h"
 #include "common/Picture.h"
+#include "designer/TSpinEdit.h"
+#include "designer/TfmGallery.h"
+#include "designer/TfrmOptions.h"
 #include "face/FaceGeometry.h"
 #include "face/FacePhoto.h"
 #include "face/WindowShape.h"
@@ -32,7 +33,6 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QScreen>
-#include "designer/TSpinEdit.h"
 #include <QTabWidget>
 #include <QWindow>
 #include <cmath>
@@ -314,8 +314,8 @@ void TfrmZavIro::FormActivate()
     options.randomSkinGallery = galleryListed ? stored.randomSkinGallery : QString();
 
     // The skin is loaded with the size box as it stands before the stored one is applied.
-    const QString skinName
-        = ChooseStartupSkin(m_appDir, options.randomSkin, stored.randomSkinGallery, galleryListed, stored.skin, *m_random);
+    const QString skinName = ChooseStartupSkin(m_appDir, options.randomSkin, stored.randomSkinGallery, galleryListed,
+                                               stored.skin, *m_random);
     try {
         m_skinFile.LoadSkin(skinName, options.keepSize);
     } catch (const IoError& error) {
@@ -393,8 +393,8 @@ void TfrmZavIro::WriteSettings()
         return;
     const QString skinValue = SkinSettingValue(m_skinFile.CurrentSkinFile(), m_appDir);
     // Until the alarm editor exists there are no check boxes: the list holds what was loaded or rang.
-    horavine::WriteSettings(*m_settingsFile, permanentOptions(), pos(), m_skin.CurrentSkin.ClockSize,
-                            skinValue, [this] { SaveAlarms(m_alarms, AlarmFilePath(m_appDir), m_alarmRows); });
+    horavine::WriteSettings(*m_settingsFile, permanentOptions(), pos(), m_skin.CurrentSkin.ClockSize, skinValue,
+                            [this] { SaveAlarms(m_alarms, AlarmFilePath(m_appDir), m_alarmRows); });
 }
 
 bool TfrmZavIro::CloseProcedure()

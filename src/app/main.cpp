@@ -1,6 +1,6 @@
 // The clock program: one copy per executable, the clock window (the others are built when first
-// needed: at rest the clock carries only what its face needs), the message loop, and the same orderly close for "Exit", the end of the desktop session and
-// the termination signals.
+// needed: at rest the clock carries only what its face needs), the message loop, and the same
+// orderly close for "Exit", the end of the desktop session and the termination signals.
 
 #include "alarms/AlarmRecord.h"
 #include "alarms/LazyAlarmPresenter.h"

@@ -8,11 +8,11 @@
 #include "ShellTestApp.h"
 #include "alarms/AlarmRecord.h"
 #include "app/ErrorBox.h"
-#include "designer/TfrmOptions.h"
 #include "app/TfrmZavIro.h"
 #include "common/AppDir.h"
 #include "common/Clock.h"
 #include "common/DayCount.h"
+#include "designer/TfrmOptions.h"
 #include "face/SkinState.h"
 #include "timer/TfrmTimer.h"
 

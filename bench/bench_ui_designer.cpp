@@ -9,7 +9,6 @@
 #include "designer/TSpinEdit.h"
 #include "designer/TfrmOptions.h"
 #include "face/FacePhoto.h"
-#include "timer/TfrmTimer.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -30,12 +29,9 @@ struct DesignedClock
         , clock(EncodeDateTime(2026, 12, 9, 10, 10, 30))
     {
         window = std::make_unique<TfrmZavIro>(skin, alarms, appDir, clock, QStringList{QStringLiteral("horavine")});
-        auto* timer = new TfrmTimer(window.get());
-        options = new TfrmOptions(skin, appDir, window.get());
-        window->setTimerWindow(timer);
-        window->setOptionsWindow(options);
         window->FormActivate();
         window->Timer1Timer();
+        options = &window->optionsWindow();
     }
 
     QTemporaryDir dir;

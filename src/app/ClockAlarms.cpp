@@ -10,26 +10,60 @@
 namespace horavine {
 
 ClockAlarms::ClockAlarms(AlarmList& alarms, const Clock& clock, const AppDir& appDir, TfrmZavIro& clockWindow,
-                         TfrmOptions& options, AlarmPresenter& presenter)
+                         AlarmPresenter& presenter)
     : m_alarms(alarms)
+    , m_clock(clock)
     , m_appDir(appDir)
     , m_clockWindow(clockWindow)
-    , m_editor(new TfrAlarm(alarms, clock, appDir))
+    , m_presenter(presenter)
     , m_firing(alarms, presenter, clock, *this)
 {
-    options.setAlarmEditor(m_editor);
-    options.SetAmPm = [this](bool amPm) { m_editor->SetAmPm(amPm); };
-    options.InitEditor = [this] { m_editor->InitEditor(); };
-    options.SelectFirstAlarm = [this] { m_editor->SelectFirstAlarm(); };
-    options.EndAlarmEditing = [this] { m_editor->EndEditing(); };
-    m_editor->ShowAlarm = [&presenter](const TAlarmRecord& alarm) { presenter.ShowAlarm(alarm); };
-    clockWindow.setAlarmRows(m_editor);
+    clockWindow.OnOptionsBuilt = [this](TfrmOptions& options) {
+        attachEditor(options);
+    };
     clockWindow.AlarmHook = [this](TDateTime now) { m_firing.TickHook(now); };
+    if (TfrmOptions* options = clockWindow.options())
+        attachEditor(*options);
 }
 
 ClockAlarms::~ClockAlarms()
 {
     m_clockWindow.AlarmHook = {};
+    m_clockWindow.OnOptionsBuilt = {};
+}
+
+TfrAlarm* ClockAlarms::editor() const
+{
+    return m_editor;
+}
+
+void ClockAlarms::attachEditor(TfrmOptions& options)
+{
+    m_editor = new TfrAlarm(m_alarms, m_clock, m_appDir);
+    options.setAlarmEditor(m_editor);
+    options.SetAmPm = [this](bool amPm) {
+        if (m_editor)
+            m_editor->SetAmPm(amPm);
+    };
+    options.InitEditor = [this] {
+        initEditor();
+    };
+    options.SelectFirstAlarm = [this] {
+        if (m_editor)
+            m_editor->SelectFirstAlarm();
+    };
+    options.EndAlarmEditing = [this] {
+        if (m_editor)
+            m_editor->EndEditing();
+    };
+    m_editor->ShowAlarm = [this](const TAlarmRecord& alarm) {
+        m_presenter.ShowAlarm(alarm);
+    };
+    m_clockWindow.setAlarmRows(m_editor);
+    // The rows come from the list as loaded and rung so far, in the read-out format shown.
+    m_editor->InitEditor();
+    m_editor->SetAmPm(options.digFormatIndex() == 0);
+    m_editor->RebuildRows();
 }
 
 void ClockAlarms::start()
@@ -48,22 +82,26 @@ void ClockAlarms::showMessage(const QString& text)
 
 void ClockAlarms::initEditor()
 {
-    m_editor->InitEditor();
+    if (m_editor)
+        m_editor->InitEditor();
 }
 
 void ClockAlarms::alarmsLoaded()
 {
-    m_editor->RebuildRows();
+    if (m_editor)
+        m_editor->RebuildRows();
 }
 
 void ClockAlarms::alarmDeleted(int index)
 {
-    m_editor->AlarmDeleted(index);
+    if (m_editor)
+        m_editor->AlarmDeleted(index);
 }
 
 void ClockAlarms::alarmRang(int index)
 {
-    m_editor->RefreshNextDate(index);
+    if (m_editor)
+        m_editor->RefreshNextDate(index);
 }
 
 } // namespace horavine

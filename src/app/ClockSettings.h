@@ -13,7 +13,8 @@
 
 namespace horavine {
 
-// The options window's controls that the settings fill and read back.
+// The options window's controls that the settings fill and read back; the clock keeps them in
+// this form until that window is first built.
 struct PermanentOptions
 {
     bool randomSkin = false; // chkRandomSkin

@@ -8,10 +8,13 @@
 #include "app/Platform.h"
 #include "app/TTrayNotifyIcon.h"
 #include "app/WindowFrame.h"
-#include "designer/TfrmOptions.h"
 #include "common/FileList.h"
+#include "common/GalleryListing.h"
 #include "common/IoError.h"
 #include "common/Picture.h"
+#include "designer/TSpinEdit.h"
+#include "designer/TfmGallery.h"
+#include "designer/TfrmOptions.h"
 #include "face/FaceGeometry.h"
 #include "face/FacePhoto.h"
 #include "face/WindowShape.h"
@@ -30,7 +33,6 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QScreen>
-#include "designer/TSpinEdit.h"
 #include <QTabWidget>
 #include <QWindow>
 #include <cmath>
@@ -110,8 +112,6 @@ TfrmZavIro::TfrmZavIro(SkinState& skin, AlarmList& alarms, const AppDir& appDir,
     m_timer1.start(0);
 }
 
-TfrmZavIro::~TfrmZavIro() = default;
-
 void TfrmZavIro::buildMenu()
 {
     PopupMenu1 = new QMenu(this);
@@ -139,8 +139,23 @@ void TfrmZavIro::FormCreate()
     m_settingsFile.emplace(m_appDir.file(QStringLiteral("horavine.ini")));
 }
 
-void TfrmZavIro::setOptionsWindow(TfrmOptions* options)
+TfrmZavIro::~TfrmZavIro()
 {
+    // Built on demand as children: gone before the face and the skin file their wiring reaches.
+    delete m_options.data();
+    delete m_timer.data();
+}
+
+TfrmOptions& TfrmZavIro::optionsWindow()
+{
+    if (m_options)
+        return *m_options;
+    auto* options = new TfrmOptions(m_skin, m_appDir, this);
+    options->fmGallery->RefreshGalleryTabs();
+    options->showPermanentOptions(m_permanent, m_randomSkinGalleries);
+    options->ShowSkinInControls();
+    options->setActiveSkinName(m_activeSkinName);
+    // From here on the window's controls are the options.
     m_options = options;
     options->RebuildFace = [this] {
         m_face->RebuildFace();
@@ -174,11 +189,39 @@ void TfrmZavIro::setOptionsWindow(TfrmOptions* options)
     options->OverlayChanged = [this] {
         update();
     };
+    if (OnOptionsBuilt)
+        OnOptionsBuilt(*options);
+    return *options;
 }
 
-void TfrmZavIro::setTimerWindow(TfrmTimer* timer)
+TfrmTimer& TfrmZavIro::timerWindow()
 {
-    m_timer = timer;
+    if (!m_timer)
+        m_timer = new TfrmTimer(this);
+    return *m_timer;
+}
+
+TfrmOptions* TfrmZavIro::options() const
+{
+    return m_options;
+}
+
+TfrmTimer* TfrmZavIro::timer() const
+{
+    return m_timer;
+}
+
+PermanentOptions TfrmZavIro::permanentOptions() const
+{
+    return m_options ? m_options->permanentOptions() : m_permanent;
+}
+
+void TfrmZavIro::setPermanentOptions(const PermanentOptions& options)
+{
+    if (m_options)
+        m_options->showPermanentOptions(options, m_randomSkinGalleries);
+    else
+        m_permanent = options;
 }
 
 QRect TfrmZavIro::workArea() const
@@ -252,52 +295,51 @@ void TfrmZavIro::FormShow()
     m_tray->setPopupMenu(PopupMenu1);
 }
 
-void TfrmZavIro::RefreshGalleryTabs()
-{
-    m_options->RefreshGalleryTabs();
-}
-
 void TfrmZavIro::FormActivate()
 {
     // Qt reports the first show and the first activation separately, and a window manager may
     // activate the window again before the first tick: the road runs once.
-    if (m_tag != -1 || m_activated || !m_options || !m_settingsFile)
+    if (m_tag != -1 || m_activated || !m_settingsFile)
         return;
     m_activated = true;
     const IniFile& ini = *m_settingsFile;
-    TfrmOptions& options = *m_options;
 
-    RefreshGalleryTabs();
+    // The random-skin list is a copy of the galleries as they are now; later refreshes leave it.
+    m_randomSkinGalleries = ListGalleries(m_appDir.skinsFolder());
+    if (m_options)
+        m_options->fmGallery->RefreshGalleryTabs();
     const StartupSettings stored = ReadStartupSettings(ini);
-    options.chkRandomSkin->setChecked(stored.randomSkin);
-    options.cbRandomSkinGallery->setEnabled(stored.randomSkin);
-    const int galleryIndex = options.cbRandomSkinGallery->findText(stored.randomSkinGallery);
-    if (galleryIndex >= 0)
-        options.cbRandomSkinGallery->setCurrentIndex(galleryIndex);
+    PermanentOptions options = permanentOptions();
+    const bool galleryListed = m_randomSkinGalleries.contains(stored.randomSkinGallery);
+    options.randomSkin = stored.randomSkin;
+    options.randomSkinGallery = galleryListed ? stored.randomSkinGallery : QString();
 
-    const QString skinName = ChooseStartupSkin(m_appDir, options.chkRandomSkin->isChecked(), stored.randomSkinGallery,
-                                               galleryIndex >= 0, stored.skin, *m_random);
+    // The skin is loaded with the size box as it stands before the stored one is applied.
+    const QString skinName = ChooseStartupSkin(m_appDir, options.randomSkin, stored.randomSkinGallery, galleryListed,
+                                               stored.skin, *m_random);
     try {
-        m_skinFile.LoadSkin(skinName, options.chkKeepSize->isChecked());
+        m_skinFile.LoadSkin(skinName, options.keepSize);
     } catch (const IoError& error) {
         ShowErrorBox(this, error.message());
     }
 
-    options.chkLastPos->setChecked(stored.keepPos);
+    options.lastPos = stored.keepPos;
     const QSize screen = screenSize();
     move(OffScreenCorrection(stored.left, screen.width()), y());
     move(x(), OffScreenCorrection(stored.top, screen.height()));
     m_storedPosition = pos();
 
-    options.setDigFormatIndex(ClampDigFormat(stored.digFrm));
+    options.digFormat = ClampDigFormat(stored.digFrm);
     m_face->setFormatAMPM(stored.digFrmAMPM);
     m_face->setFormat24(stored.digFrm24);
 
-    options.chkKeepSize->setChecked(stored.keepSize);
+    options.keepSize = stored.keepSize;
     if (stored.keepSize && stored.lastOne > 0)
         m_skin.CurrentSkin.ClockSize = stored.lastOne;
-    options.ShowSkinInControls();
-    options.chkStayOnTop->setChecked(stored.onTop);
+    options.stayOnTop = stored.onTop;
+    setPermanentOptions(options);
+    if (m_options)
+        m_options->ShowSkinInControls();
 
     for (const QString& argument : m_arguments.mid(1)) {
         if (argument.toLower() == QLatin1String("-hide"))
@@ -330,15 +372,14 @@ void TfrmZavIro::ShowUp()
 
 void TfrmZavIro::mPropertiesClick()
 {
-    if (!m_options)
-        return;
+    TfrmOptions& options = optionsWindow();
     if (mHide->isChecked())
-        m_options->pcOptions->setCurrentIndex(TfrmOptions::kAlarmsPage);
-    if (m_options->isVisible()) {
-        m_options->raise();
-        m_options->activateWindow();
+        options.pcOptions->setCurrentIndex(TfrmOptions::kAlarmsPage);
+    if (options.isVisible()) {
+        options.raise();
+        options.activateWindow();
     } else {
-        m_options->exec();
+        options.exec();
     }
 }
 
@@ -349,11 +390,12 @@ void TfrmZavIro::mExitClick()
 
 void TfrmZavIro::WriteSettings()
 {
-    if (!m_settingsFile || !m_options)
+    if (!m_settingsFile)
         return;
     const QString skinValue = SkinSettingValue(m_skinFile.CurrentSkinFile(), m_appDir);
-    horavine::WriteSettings(*m_settingsFile, m_options->permanentOptions(), pos(), m_skin.CurrentSkin.ClockSize,
-                            skinValue, [this] { SaveAlarms(m_alarms, AlarmFilePath(m_appDir), m_alarmRows); });
+    // Until the alarm editor exists there are no check boxes: the list holds what was loaded or rang.
+    horavine::WriteSettings(*m_settingsFile, permanentOptions(), pos(), m_skin.CurrentSkin.ClockSize, skinValue,
+                            [this] { SaveAlarms(m_alarms, AlarmFilePath(m_appDir), m_alarmRows); });
 }
 
 bool TfrmZavIro::CloseProcedure()
@@ -425,18 +467,17 @@ void TfrmZavIro::closeEvent(QCloseEvent* event)
 
 void TfrmZavIro::TimerMode()
 {
-    if (!m_timer)
-        return;
+    TfrmTimer* timer = &timerWindow();
     m_face->RequestRebuild();
-    m_timer->adjustSize();
+    timer->adjustSize();
     // By the outer edges: the toolbar's title bar goes below the clock, not over it. The clock
     // is taken as it stands now; its ticks follow the toolbar from here on.
     const QRect clock = OuterGeometry(this);
     const QSize screen = screenSize();
-    PlaceByFrame(m_timer, [timer = m_timer, clock, screen] {
+    PlaceByFrame(timer, [timer, clock, screen] {
         timer->move(ToolbarPositionForClock(clock, OuterGeometry(timer).size(), screen));
     });
-    m_timer->exec();
+    timer->exec();
     m_face->RequestRebuild();
 }
 
@@ -477,8 +518,7 @@ void TfrmZavIro::showWindowAndSurface()
 
 void TfrmZavIro::applyStayOnTop()
 {
-    if (m_options)
-        platform::SetStayOnTop(this, m_options->chkStayOnTop->isChecked());
+    platform::SetStayOnTop(this, permanentOptions().stayOnTop);
 }
 
 bool TfrmZavIro::stayOnTopApplied() const
@@ -521,7 +561,7 @@ void TfrmZavIro::alarmHook(TDateTime realNow)
 
 int TfrmZavIro::digitalFormatIndex() const
 {
-    return m_options ? m_options->digFormatIndex() : 0;
+    return m_options ? m_options->digFormatIndex() : m_permanent.digFormat;
 }
 
 void TfrmZavIro::faceChanged()
@@ -562,6 +602,7 @@ void TfrmZavIro::refillSkinControls()
 
 void TfrmZavIro::showActiveSkin(const QString& name)
 {
+    m_activeSkinName = name;
     if (m_options)
         m_options->setActiveSkinName(name);
 }
@@ -612,8 +653,9 @@ void TfrmZavIro::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (const int step = SizeStepForKey(event->key(), event->modifiers(), size, area.height())) {
-        if (m_options)
-            m_options->seSize->setValue(m_options->seSize->value() + step);
+        // A size change goes through the size box: its limits and the rebuild from the controls.
+        TSpinEdit* seSize = optionsWindow().seSize;
+        seSize->setValue(seSize->value() + step);
         return;
     }
     const QString text = event->text();

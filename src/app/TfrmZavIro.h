@@ -6,6 +6,7 @@
 
 #include "alarms/AlarmRecord.h"
 #include "alarms/AlarmRowSource.h"
+#include "app/ClockSettings.h"
 #include "app/FontRegistry.h"
 #include "app/SystemFontCatalog.h"
 #include "app/TickLog.h"
@@ -51,9 +52,12 @@ public:
                QWidget* parent = nullptr);
     ~TfrmZavIro() override;
 
-    // The windows created after this one; the first activation needs both.
-    void setOptionsWindow(TfrmOptions* options);
-    void setTimerWindow(TfrmTimer* timer);
+    // The options window and the timer toolbar are built when first needed, as children of this
+    // window; until the options window exists, the clock keeps the values of its permanent options.
+    TfrmOptions& optionsWindow();
+    TfrmTimer& timerWindow();
+    // Runs once, right after the options window has been built and shows the clock's values.
+    std::function<void(TfrmOptions&)> OnOptionsBuilt;
     // Where the keys and the snap place the clock (default: the primary screen's work area),
     // and the whole screen's size (the off-screen correction and the timer toolbar use it).
     void setWorkAreaProvider(std::function<QRect()> provider) { m_workArea = std::move(provider); }
@@ -94,7 +98,10 @@ public:
     const ClockFace& face() const { return *m_face; }
     SkinFile& skinFile() { return m_skinFile; }
     TTrayNotifyIcon* trayIcon() const { return m_tray; }
-    TfrmOptions* options() const { return m_options; }
+    TfrmOptions* options() const; // null until first needed
+    TfrmTimer* timer() const; // null until first needed
+    // The options window's permanent options, or the clock's own while that window does not exist.
+    PermanentOptions permanentOptions() const;
     bool settingsOpen() const { return m_settingsFile.has_value(); }
     int Tag() const { return m_tag; }
     bool isClockShown() const;
@@ -148,7 +155,7 @@ private:
     void FormShow();
     void buildMenu();
     void armTimer();
-    void RefreshGalleryTabs();
+    void setPermanentOptions(const PermanentOptions& options);
     QRect workArea() const;
     QSize screenSize() const;
     void moveLeftThenTop(QPoint target);
@@ -167,6 +174,10 @@ private:
     std::unique_ptr<ClockFace> m_face;
     std::optional<IniFile> m_settingsFile;
     QPointer<TfrmOptions> m_options;
+    // The truth while the options window does not exist; the random-skin list as first listed.
+    PermanentOptions m_permanent;
+    QStringList m_randomSkinGalleries;
+    QString m_activeSkinName;
     QPointer<TfrmTimer> m_timer;
     TTrayNotifyIcon* m_tray = nullptr;
     QTimer m_timer1;

@@ -1,13 +1,13 @@
-// The clock program: one copy per executable, four windows created in a fixed order, the
-// message loop, and the same orderly close for "Exit", the end of the desktop session and
-// the termination signals.
+// The clock program: one copy per executable, the clock window (the others are built when first
+// needed: at rest the clock carries only what its face needs), the message loop, and the same
+// orderly close for "Exit", the end of the desktop session and the termination signals.
 
 #include "alarms/AlarmRecord.h"
+#include "alarms/LazyAlarmPresenter.h"
 #include "alarms/ui/TfrmShowPic.h"
 #include "app/ClockAlarms.h"
 #include "app/Platform.h"
 #include "app/SingleInstance.h"
-#include "designer/TfrmOptions.h"
 #include "app/TfrmZavIro.h"
 #include "common/AppDir.h"
 #include "common/AppFolder.h"
@@ -15,7 +15,6 @@
 #include "common/IoError.h"
 #include "common/SessionEnvironment.h"
 #include "face/SkinState.h"
-#include "timer/TfrmTimer.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -71,18 +70,14 @@ int main(int argc, char* argv[])
     AlarmList alarms;
 
     auto frmZavIro = std::make_unique<TfrmZavIro>(skin, alarms, appDir, clock, QApplication::arguments());
-    auto frmTimer = std::make_unique<TfrmTimer>(frmZavIro.get());
-    auto frmOptions = std::make_unique<TfrmOptions>(skin, appDir, frmZavIro.get());
-    auto frmShowPic = std::make_unique<TfrmShowPic>(frmZavIro.get());
     frmZavIro->setRandomGenerator(&random);
     frmZavIro->tickLog().open(qEnvironmentVariable("HORAVINE_TICK_LOG"));
-    frmZavIro->setTimerWindow(frmTimer.get());
-    frmZavIro->setOptionsWindow(frmOptions.get());
-    // The alarm list is loaded with the options window, before the first tick can ring: the
-    // close-time save writes back what was there, a missed alarm is reported and expired
-    // one-time alarms are removed.
-    auto clockAlarms
-        = std::make_unique<ClockAlarms>(alarms, clock, appDir, *frmZavIro, *frmOptions, *frmShowPic);
+    // The alarm window at the first alarm that is presented.
+    auto presenter = std::make_unique<LazyAlarmPresenter>(
+        [parent = frmZavIro.get()] { return std::make_unique<TfrmShowPic>(parent); });
+    // The alarm list is loaded before the first tick can ring: the close-time save writes back
+    // what was there, a missed alarm is reported and expired one-time alarms are removed.
+    auto clockAlarms = std::make_unique<ClockAlarms>(alarms, clock, appDir, *frmZavIro, *presenter);
     clockAlarms->start();
 
     TfrmZavIro* mainWindow = frmZavIro.get();
@@ -112,10 +107,8 @@ int main(int argc, char* argv[])
     const int result = QApplication::exec();
 
     clockAlarms.reset();
-    frmShowPic.reset();
-    frmOptions.reset();
-    frmTimer.reset();
-    frmZavIro.reset();
+    presenter.reset();
+    frmZavIro.reset(); // with the options window and the timer toolbar, if they were built
     guard.release();
     return result;
 }

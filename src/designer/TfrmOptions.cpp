@@ -257,6 +257,24 @@ PermanentOptions TfrmOptions::permanentOptions() const
     return options;
 }
 
+void TfrmOptions::showPermanentOptions(const PermanentOptions& options, const QStringList& randomSkinGalleries)
+{
+    // Filling, not a change: the always-on-top box would otherwise rebuild the face from the controls.
+    const bool wasFilling = m_filling;
+    m_filling = true;
+    cbRandomSkinGallery->clear();
+    cbRandomSkinGallery->addItems(randomSkinGalleries);
+    cbRandomSkinGallery->setCurrentIndex(
+        options.randomSkinGallery.isEmpty() ? -1 : cbRandomSkinGallery->findText(options.randomSkinGallery));
+    chkRandomSkin->setChecked(options.randomSkin);
+    cbRandomSkinGallery->setEnabled(options.randomSkin);
+    chkLastPos->setChecked(options.lastPos);
+    chkKeepSize->setChecked(options.keepSize);
+    chkStayOnTop->setChecked(options.stayOnTop);
+    m_filling = wasFilling;
+    setDigFormatIndex(options.digFormat);
+}
+
 void TfrmOptions::RefreshGalleryTabs()
 {
     fmGallery->RefreshGalleryTabs();

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QStringList>
 #include <functional>
 
 class QAbstractButton;
@@ -68,6 +69,9 @@ public:
     int shapeIndex() const;
 
     PermanentOptions permanentOptions() const;
+    // Shows options the clock kept while this window did not exist; randomSkinGalleries is the
+    // random-skin list as the first activation copied it. No skin control change follows from it.
+    void showPermanentOptions(const PermanentOptions& options, const QStringList& randomSkinGalleries);
     // Lists the galleries as tabs, and copies them into the random-skin list (the first activation).
     void RefreshGalleryTabs();
     void setActiveSkinName(const QString& name);

@@ -1,11 +1,14 @@
 // The alarms joined to the clock's windows: the tick rings through the presentation window, the
-// options window drives the editor, and the close-time save takes the editor's check boxes.
+// options window drives the editor, and the close-time save takes the editor's check boxes, or the
+// list as it stands while no editor has been built.
+
+#include "app/ClockAlarms.h"
 
 #include "../alarms/AlarmTestSupport.h"
 #include "ClockWindowFixture.h"
 #include "alarms/AlarmFile.h"
+#include "alarms/LazyAlarmPresenter.h"
 #include "alarms/ui/TfrAlarm.h"
-#include "app/ClockAlarms.h"
 
 #include <QTreeWidget>
 
@@ -24,12 +27,15 @@ public:
 class ClockWithAlarms : public ClockWindowFixture
 {
 protected:
-    void startWith(AlarmList stored)
+    // The editor exists once the options window is opened; the program opens it only on demand.
+    void startWith(AlarmList stored, bool openOptions = true)
     {
         SaveAlarms(stored, file(QStringLiteral("Alarm/Alarms.cfg")));
         start();
-        wiring = std::make_unique<ClockAlarms>(alarms, clock, appDir(), *window, *options, presenter);
+        wiring = std::make_unique<ClockAlarms>(alarms, clock, appDir(), *window, presenter);
         wiring->start();
+        if (openOptions)
+            options();
     }
     void TearDown() override
     {
@@ -77,20 +83,86 @@ TEST_F(ClockWithAlarms, TheTickRingsAndTheSaveTakesTheEditorsCheckBoxes)
 TEST_F(ClockWithAlarms, DoneEndsAnOpenEditAndTheFormatReachesTheEditor)
 {
     startWith({daily("Coffee", 19, 5)});
-    options->setDigFormatIndex(1);
+    options()->setDigFormatIndex(1);
     EXPECT_EQ(wiring->editor()->lvAlarms->topLevelItem(0)->text(TfrAlarm::kTimeColumn), QStringLiteral("19: 05"));
-    options->setDigFormatIndex(0);
+    options()->setDigFormatIndex(0);
     EXPECT_EQ(wiring->editor()->lvAlarms->topLevelItem(0)->text(TfrAlarm::kTimeColumn), QStringLiteral("7: 05 pm"));
 
     wiring->editor()->lvAlarms->setCurrentItem(wiring->editor()->lvAlarms->topLevelItem(0));
     wiring->editor()->tbNewAlarmClick();
     ASSERT_TRUE(wiring->editor()->isEditing());
-    options->bbDoneClick();
+    options()->bbDoneClick();
     EXPECT_FALSE(wiring->editor()->isEditing());
     AlarmList saved;
     LoadAlarms(saved, file(QStringLiteral("Alarm/Alarms.cfg")));
     ASSERT_EQ(saved.size(), 2u);
     EXPECT_EQ(saved[1].Name.text(), QStringLiteral("New Alarm"));
+}
+
+TEST_F(ClockWithAlarms, AlarmsRingAndAreSavedBeforeTheEditorExists)
+{
+    TAlarmRecord off = daily("Walk", 18, 0);
+    off.Enabled = 0;
+    writeSettings("[Default]\r\nDigFrm=1\r\n"); // 24-hour read-out
+    startWith({daily("Coffee", 10, 11), off}, false);
+    for (int second : {3, 4, 5}) {
+        clock.set(Moment(10, 11, second));
+        window->Timer1Timer();
+    }
+    EXPECT_EQ(presenter.shown, QStringList{"Coffee"});
+    EXPECT_EQ(wiring->editor(), nullptr);
+
+    window->WriteSettings();
+    AlarmList saved;
+    LoadAlarms(saved, file(QStringLiteral("Alarm/Alarms.cfg")));
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(saved[0].LastRingDate, Day(2026, 12, 9));
+    EXPECT_EQ(saved[0].Enabled, 1);
+    EXPECT_EQ(saved[1].Enabled, 0);
+
+    // The editor built later shows the list as it rang, in the clock's read-out format.
+    options();
+    ASSERT_NE(wiring->editor(), nullptr);
+    const QTreeWidget* rows = wiring->editor()->lvAlarms;
+    ASSERT_EQ(rows->topLevelItemCount(), 2);
+    EXPECT_EQ(rows->topLevelItem(0)->text(TfrAlarm::kNextDateColumn), QStringLiteral("10 Dec 2026"));
+    EXPECT_EQ(rows->topLevelItem(1)->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(rows->topLevelItem(1)->text(TfrAlarm::kTimeColumn), QStringLiteral("18: 00"));
+}
+
+class GuardedPresenter : public RecordingPresenter
+{
+public:
+    bool SoundPlaying() const override { return true; }
+    bool AlarmShowing() const override { return true; }
+};
+
+TEST(LazyAlarmPresenter, BuildsTheRealPresenterAtTheFirstAlarmOnly)
+{
+    int built = 0;
+    GuardedPresenter* real = nullptr;
+    LazyAlarmPresenter lazy([&] {
+        ++built;
+        auto made = std::make_unique<GuardedPresenter>();
+        real = made.get();
+        return made;
+    });
+    // The guards ask nothing of a presenter that does not exist yet.
+    EXPECT_FALSE(lazy.SoundPlaying() || lazy.AlarmShowing() || lazy.built());
+    TAlarmRecord alarm;
+    for (const char* name : {"First", "Second"}) {
+        alarm.Name.setText(QString::fromLatin1(name));
+        lazy.ShowAlarm(alarm);
+    }
+    EXPECT_EQ(built, 1);
+    ASSERT_NE(real, nullptr);
+    EXPECT_EQ(real->shown, QStringList({QStringLiteral("First"), QStringLiteral("Second")}));
+    EXPECT_TRUE(lazy.SoundPlaying() && lazy.AlarmShowing()); // now the real one's guards
+
+    // A factory that builds nothing leaves the alarm unshown instead of failing the tick.
+    LazyAlarmPresenter empty([] { return std::unique_ptr<AlarmPresenter>(); });
+    empty.ShowAlarm(alarm);
+    EXPECT_FALSE(empty.built());
 }
 
 } // namespace

@@ -159,9 +159,9 @@ TEST_F(ClockDesktop, AutoRepeatedPressesGiveNoCommand)
         window->move(100, 100);
         bool opened = false;
         QTimer::singleShot(0, window.get(), [&] { // closes a window the key should not have opened
-            for (QDialog* dialog : {static_cast<QDialog*>(options), static_cast<QDialog*>(timer)}) {
-                opened = opened || dialog->isVisible();
-                if (dialog->isVisible())
+            for (QDialog* dialog : {static_cast<QDialog*>(window->options()), static_cast<QDialog*>(window->timer())}) {
+                opened = opened || (dialog && dialog->isVisible());
+                if (dialog && dialog->isVisible())
                     dialog->reject();
             }
         });
@@ -241,12 +241,12 @@ TEST_F(ClockDesktop, TimerToolbarsFrameStandsDirectlyBelowTheClock)
         QRect toolbar;
         QPoint clockAfterTick;
         bool framed = false;
-        QTimer::singleShot(0, timer, [&] {
-            framed = FrameKnown(timer); // the offscreen platform frames the toolbar as a window manager would
-            toolbar = OuterGeometry(timer);
+        QTimer::singleShot(0, timer(), [&] {
+            framed = FrameKnown(timer()); // the offscreen platform frames the toolbar as a window manager would
+            toolbar = OuterGeometry(timer());
             window->Timer1Timer();
             clockAfterTick = window->pos();
-            timer->reject();
+            timer()->reject();
         });
         QTest::keyClick(window.get(), 't');
         ASSERT_TRUE(framed);

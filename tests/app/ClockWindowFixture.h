@@ -1,17 +1,18 @@
 #pragma once
 
-// The four windows of the program, built in a temporary application folder with a manual clock,
+// The clock window of the program, built in a temporary application folder with a manual clock,
 // a 1366 x 728 work area on a 1366 x 768 screen, and message boxes recorded instead of shown.
+// The options window and the timer toolbar are built the way the program builds them: when first
+// asked for.
 
 #include "ShellTestApp.h"
 #include "alarms/AlarmRecord.h"
-#include "alarms/ui/TfrmShowPic.h"
 #include "app/ErrorBox.h"
-#include "designer/TfrmOptions.h"
 #include "app/TfrmZavIro.h"
 #include "common/AppDir.h"
 #include "common/Clock.h"
 #include "common/DayCount.h"
+#include "designer/TfrmOptions.h"
 #include "face/SkinState.h"
 #include "timer/TfrmTimer.h"
 
@@ -64,8 +65,8 @@ protected:
         return ini.open(QIODevice::ReadOnly) ? ini.readAll() : QByteArray();
     }
 
-    // Creation in the program's order, the first show and the first activation; the first tick
-    // only when asked, since it ends the activation road.
+    // Creation, the first show and the first activation; the first tick only when asked, since it
+    // ends the activation road.
     void start(QStringList arguments = {QStringLiteral("horavine")}, bool firstTick = true)
     {
         window = std::make_unique<TfrmZavIro>(skin, alarms, appDir(), clock, arguments);
@@ -75,11 +76,6 @@ protected:
             messages.append(question);
             return closeUnsaved;
         };
-        timer = new TfrmTimer(window.get());
-        options = new TfrmOptions(skin, appDir(), window.get());
-        showPic = new TfrmShowPic(window.get());
-        window->setTimerWindow(timer);
-        window->setOptionsWindow(options);
         window->show();
         window->FormActivate();
         if (firstTick)
@@ -89,10 +85,11 @@ protected:
     ManualClock clock{Moment(10, 10, 30)};
     SkinState skin;
     AlarmList alarms;
+    // Built on first use, as a user's key or menu choice would.
+    TfrmOptions* options() { return &window->optionsWindow(); }
+    TfrmTimer* timer() { return &window->timerWindow(); }
+
     std::unique_ptr<TfrmZavIro> window;
-    TfrmTimer* timer = nullptr;
-    TfrmOptions* options = nullptr;
-    TfrmShowPic* showPic = nullptr;
     QStringList messages;
     bool closeUnsaved = false; // the answer to the question of a close whose save failed
 

@@ -19,12 +19,12 @@ using ClockWindow = ClockWindowFixture;
 TEST_F(ClockWindow, FirstStartWithoutSettingsFileUsesTheDefaults)
 {
     start();
-    EXPECT_FALSE(options->chkRandomSkin->isChecked());
-    EXPECT_FALSE(options->cbRandomSkinGallery->isEnabled());
-    EXPECT_TRUE(options->chkLastPos->isChecked());
-    EXPECT_TRUE(options->chkKeepSize->isChecked());
-    EXPECT_FALSE(options->chkStayOnTop->isChecked());
-    EXPECT_EQ(options->digFormatIndex(), 0);
+    EXPECT_FALSE(options()->chkRandomSkin->isChecked());
+    EXPECT_FALSE(options()->cbRandomSkinGallery->isEnabled());
+    EXPECT_TRUE(options()->chkLastPos->isChecked());
+    EXPECT_TRUE(options()->chkKeepSize->isChecked());
+    EXPECT_FALSE(options()->chkStayOnTop->isChecked());
+    EXPECT_EQ(options()->digFormatIndex(), 0);
     EXPECT_EQ(window->pos(), QPoint(0, 0));
     EXPECT_EQ(skin.CurrentSkin.ClockSize, 400);
     EXPECT_EQ(window->size(), QSize(400, 400));
@@ -40,13 +40,13 @@ TEST_F(ClockWindow, FirstStartReadsEveryStoredChoice)
     writeSettings("[Default]\r\nDigFrm=7\r\nOnTop=1\r\nDigFrm24=hh:nn\r\n"
                   "[Position]\r\nKeepIt=0\r\nLeft=5000\r\nTop=-200\r\n[Size]\r\nKeepIt=1\r\nLastOne=300\r\n");
     start();
-    EXPECT_FALSE(options->chkLastPos->isChecked());
+    EXPECT_FALSE(options()->chkLastPos->isChecked());
     EXPECT_EQ(window->pos(), QPoint(683, -200)); // half the screen's width; a negative top stays
-    EXPECT_EQ(options->digFormatIndex(), 1); // above 1 is held to 1
+    EXPECT_EQ(options()->digFormatIndex(), 1); // above 1 is held to 1
     EXPECT_EQ(window->face().Format24(), QStringLiteral("hh:nn"));
     EXPECT_EQ(skin.CurrentSkin.ClockSize, 300);
     EXPECT_EQ(window->size(), QSize(300, 300));
-    EXPECT_TRUE(options->chkStayOnTop->isChecked());
+    EXPECT_TRUE(options()->chkStayOnTop->isChecked());
     EXPECT_TRUE(window->stayOnTopApplied());
 }
 
@@ -61,9 +61,9 @@ TEST_F(ClockWindow, RandomSkinFromAMissingGalleryLoadsTheStoredSkin)
 {
     writeSettings("[Default]\r\nRandomSkin=1\r\nRandomSkinGallery=Gone\r\nSkin=default.clk\r\n");
     start();
-    EXPECT_TRUE(options->chkRandomSkin->isChecked());
-    EXPECT_TRUE(options->cbRandomSkinGallery->isEnabled());
-    EXPECT_EQ(options->cbRandomSkinGallery->currentIndex(), -1);
+    EXPECT_TRUE(options()->chkRandomSkin->isChecked());
+    EXPECT_TRUE(options()->cbRandomSkinGallery->isEnabled());
+    EXPECT_EQ(options()->cbRandomSkinGallery->currentIndex(), -1);
     EXPECT_EQ(window->skinFile().CurrentSkinFile(), QStringLiteral("default.clk")); // as stored
 }
 
@@ -88,7 +88,7 @@ TEST_F(ClockWindow, ExitWritesTheAlarmsAndTheSettingsOnce)
 {
     start();
     window->move(120, 80);
-    options->chkStayOnTop->setChecked(true);
+    options()->chkStayOnTop->setChecked(true);
     window->mExitClick();
     EXPECT_FALSE(window->settingsOpen());
     EXPECT_TRUE(QFile::exists(file(QStringLiteral("Alarm/Alarms.cfg"))));
@@ -118,10 +118,10 @@ TEST_F(ClockWindow, RefusedSettingsWriteKeepsTheWindowOpen)
 TEST_F(ClockWindow, DoneWritesTheSettingsAndCloseTheClockEndsIt)
 {
     start();
-    options->bbDoneClick();
+    options()->bbDoneClick();
     EXPECT_TRUE(settingsText().contains("LastOne=400"));
     EXPECT_TRUE(window->settingsOpen());
-    options->bbCloseClick();
+    options()->bbCloseClick();
     EXPECT_FALSE(window->settingsOpen());
     EXPECT_FALSE(window->isVisible());
 }
@@ -184,7 +184,7 @@ TEST_F(ClockWindow, PadPlusAndMinusResizeThroughTheSizeControl)
 {
     start();
     QTest::keyClick(window.get(), Qt::Key_Plus, Qt::KeypadModifier);
-    EXPECT_EQ(options->seSize->value(), 410);
+    EXPECT_EQ(options()->seSize->value(), 410);
     EXPECT_EQ(skin.CurrentSkin.ClockSize, 410);
     EXPECT_EQ(window->size(), QSize(410, 410)); // rebuilt at once
     QTest::keyClick(window.get(), Qt::Key_Minus, Qt::KeypadModifier);
@@ -192,11 +192,11 @@ TEST_F(ClockWindow, PadPlusAndMinusResizeThroughTheSizeControl)
     QTest::keyClick(window.get(), Qt::Key_Plus); // the main keyboard's plus does nothing
     EXPECT_EQ(window->size(), QSize(400, 400));
 
-    options->seSize->setValue(60);
+    options()->seSize->setValue(60);
     QTest::keyClick(window.get(), Qt::Key_Minus, Qt::KeypadModifier);
-    EXPECT_EQ(options->seSize->value(), 50);
+    EXPECT_EQ(options()->seSize->value(), 50);
     QTest::keyClick(window.get(), Qt::Key_Minus, Qt::KeypadModifier);
-    EXPECT_EQ(options->seSize->value(), 50);
+    EXPECT_EQ(options()->seSize->value(), 50);
 }
 
 TEST_F(ClockWindow, HideKeysInEitherCase)
@@ -220,9 +220,9 @@ TEST_F(ClockWindow, OptionsKeyAndRightButtonOpenTheOptionsWindow)
     start();
     int seenOpen = 0;
     auto closeWhenOpen = [&] {
-        QTimer::singleShot(0, options, [&] {
-            seenOpen += options->isVisible() ? 1 : 0;
-            options->reject();
+        QTimer::singleShot(0, options(), [&] {
+            seenOpen += options()->isVisible() ? 1 : 0;
+            options()->reject();
         });
     };
     closeWhenOpen();
@@ -230,14 +230,14 @@ TEST_F(ClockWindow, OptionsKeyAndRightButtonOpenTheOptionsWindow)
     closeWhenOpen();
     QTest::mouseClick(window.get(), Qt::RightButton, {}, QPoint(200, 200));
     EXPECT_EQ(seenOpen, 2);
-    EXPECT_EQ(options->pcOptions->currentIndex(), 0);
+    EXPECT_EQ(options()->pcOptions->currentIndex(), 0);
 
     // With the clock hidden, the options window opens on the Alarms page.
     window->mHideClick();
     closeWhenOpen();
     window->mPropertiesClick();
     EXPECT_EQ(seenOpen, 3);
-    EXPECT_EQ(options->pcOptions->currentIndex(), TfrmOptions::kAlarmsPage);
+    EXPECT_EQ(options()->pcOptions->currentIndex(), TfrmOptions::kAlarmsPage);
 }
 
 TEST_F(ClockWindow, TimerKeyShowsElapsedTimeAboveTheToolbar)
@@ -246,12 +246,12 @@ TEST_F(ClockWindow, TimerKeyShowsElapsedTimeAboveTheToolbar)
     window->move(1200, 600); // near the bottom right corner: the toolbar is held on the screen
     QPoint toolbarPos;
     int faceStateAfterTick = 99;
-    QTimer::singleShot(0, timer, [&] {
-        toolbarPos = timer->pos();
+    QTimer::singleShot(0, timer(), [&] {
+        toolbarPos = timer()->pos();
         window->Timer1Timer(); // rebuild requested: the face now shows the elapsed time
         faceStateAfterTick = window->face().faceState();
         EXPECT_EQ(window->clockTime(), 0.0);
-        timer->reject();
+        timer()->reject();
     });
     QTest::keyClick(window.get(), 't');
     EXPECT_EQ(toolbarPos.y(), 768 - 70);
@@ -355,10 +355,10 @@ TEST_F(ClockWindow, ShapeAndAlphaComeFromTheSkin)
 TEST_F(ClockWindow, StayOnTopFollowsTheBoxOnlyWhileShown)
 {
     start();
-    options->chkStayOnTop->setChecked(true); // a skin control change: rebuilt at once
+    options()->chkStayOnTop->setChecked(true); // a skin control change: rebuilt at once
     EXPECT_TRUE(window->stayOnTopApplied());
     window->mHideClick();
-    options->chkStayOnTop->setChecked(false);
+    options()->chkStayOnTop->setChecked(false);
     EXPECT_TRUE(window->stayOnTopApplied()); // hidden: left as it was
     window->ShowUp();
     EXPECT_TRUE(window->stayOnTopApplied()); // until the next rebuild

@@ -17,9 +17,18 @@ TTrayNotifyIcon::TTrayNotifyIcon(QObject* owner)
     m_clickTimer.setInterval(QApplication::doubleClickInterval());
     connect(&m_clickTimer, &QTimer::timeout, this, &TTrayNotifyIcon::clickTimerElapsed);
     connect(&m_tray, &QSystemTrayIcon::activated, this, &TTrayNotifyIcon::iconActivated);
-    // Until an icon is given the tray shows a stock one, never an empty square.
-    m_tray.setIcon(QApplication::style()->standardIcon(QStyle::SP_ComputerIcon));
 }
+
+namespace {
+
+// Without an icon of its own the tray shows a stock one, never an empty square. Fetched only
+// then: the style reads its stock pictures through every image plugin there is.
+QIcon ShownIcon(const QIcon& icon)
+{
+    return icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_ComputerIcon) : icon;
+}
+
+} // namespace
 
 TTrayNotifyIcon::~TTrayNotifyIcon()
 {
@@ -30,7 +39,7 @@ void TTrayNotifyIcon::setIcon(const QIcon& icon)
 {
     m_icon = icon;
     if (m_iconVisible)
-        m_tray.setIcon(icon.isNull() ? QApplication::style()->standardIcon(QStyle::SP_ComputerIcon) : icon);
+        m_tray.setIcon(ShownIcon(icon));
 }
 
 void TTrayNotifyIcon::setHideTask(bool hide)
@@ -57,8 +66,7 @@ void TTrayNotifyIcon::setIconVisible(bool visible)
         return;
     m_iconVisible = visible;
     if (visible) {
-        if (!m_icon.isNull())
-            m_tray.setIcon(m_icon);
+        m_tray.setIcon(ShownIcon(m_icon));
         m_tray.setToolTip(m_hint.left(kMaxTipLength));
         m_tray.show();
     } else {

@@ -38,6 +38,13 @@
 #include <cmath>
 #include <cstdio>
 
+// The window's resources live in a static library, whose registration the linker would drop as
+// unreferenced: registered by hand (outside any namespace, as Qt's macro requires).
+static void RegisterClockResources()
+{
+    Q_INIT_RESOURCE(horavine);
+}
+
 namespace horavine {
 
 namespace {
@@ -87,6 +94,7 @@ TfrmZavIro::TfrmZavIro(SkinState& skin, AlarmList& alarms, const AppDir& appDir,
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     resize(335, 329);
+    RegisterClockResources();
     try {
         // Decoded at the size it is shown at, through the program's own JPEG decoder: Qt's would
         // load every image format plugin it has for the one picture.

@@ -267,6 +267,9 @@ TEST_F(ClockWindow, FaceStateFollowsTheTicks)
     start({QStringLiteral("horavine")}, false);
     EXPECT_EQ(window->face().faceState(), ClockFace::kNotBuilt);
     EXPECT_EQ(window->Tag(), -1);
+    // Until the first face: the start-up picture, which is also the window's and the tray's icon.
+    EXPECT_FALSE(window->windowIcon().isNull());
+    EXPECT_NE(window->grab().toImage().pixel(167, 164), QColor::fromRgb(TfrmZavIro::kBackgroundColor).rgb());
     window->face().RequestRebuild(); // nothing before the first tick
     EXPECT_EQ(window->face().faceState(), ClockFace::kNotBuilt);
     window->Timer1Timer();

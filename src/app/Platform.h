@@ -34,6 +34,10 @@ void OnTerminationRequest(std::function<void()> handler);
 // The keys held down right now, by native scan code; none where the window system cannot tell.
 std::bitset<256> KeysDown();
 
+// Large buffers (face pictures, decoded files) go back to the system as soon as they are freed,
+// rather than staying in the heap for a clock that may never need that much again.
+void ReturnLargeBuffersToTheSystem();
+
 // True when a real window system is there (not the offscreen or minimal platform).
 bool HasWindowSystem();
 

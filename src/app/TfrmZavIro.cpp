@@ -96,9 +96,9 @@ TfrmZavIro::TfrmZavIro(SkinState& skin, AlarmList& alarms, const AppDir& appDir,
     resize(335, 329);
     RegisterClockResources();
     try {
-        // Decoded at the size it is shown at, through the program's own JPEG decoder: Qt's would
-        // load every image format plugin it has for the one picture.
-        m_startupPicture = LoadPictureScaled(QStringLiteral(":/horavine/startup.jpg"), size());
+        // Stored at the size it is shown at, as a PNG: Qt reads that format itself, with no image
+        // plugin and no JPEG decoder brought into memory for the one picture.
+        m_startupPicture = LoadPictureScaled(QStringLiteral(":/horavine/startup.png"), size());
     } catch (const PictureError&) {
         // The window shows its background colour until the first tick.
     }

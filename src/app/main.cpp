@@ -27,6 +27,7 @@ using namespace horavine;
 
 int main(int argc, char* argv[])
 {
+    platform::ReturnLargeBuffersToTheSystem();
     // The random skin of the first activation depends on it.
     QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
 

@@ -6,7 +6,9 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <algorithm>
 #include <climits>
+#include <iterator>
 
 namespace horavine {
 
@@ -41,6 +43,14 @@ QImage AllocatePicture(const QString& path, int width, int height, QImage::Forma
 
 namespace {
 
+// Qt's own formats are known without asking: the list of all formats loads every image plugin.
+bool QtReadsFormat(const QByteArray& format)
+{
+    static const QByteArray builtIn[] = {"bmp", "png", "ppm", "pgm", "pbm", "xbm", "xpm"};
+    return std::find(std::begin(builtIn), std::end(builtIn), format) != std::end(builtIn)
+        || QImageReader::supportedImageFormats().contains(format);
+}
+
 // target: the size the picture will be shown at, or invalid for the whole picture.
 QImage decodePicture(const QString& path, QSize target)
 {
@@ -55,7 +65,7 @@ QImage decodePicture(const QString& path, QSize target)
     const bool isJpeg = ext == u"jpg" || ext == u"jpeg" || ext == u"jpe" || ext == u"jfif";
     const bool isGif = ext == u"gif";
     const QByteArray qtFormat = ext.toLatin1();
-    if (!isJpeg && !isGif && (ext.isEmpty() || !QImageReader::supportedImageFormats().contains(qtFormat))) {
+    if (!isJpeg && !isGif && (ext.isEmpty() || !QtReadsFormat(qtFormat))) {
         ThrowLoadError(path,
                        ext.isEmpty() ? QStringLiteral("unsupported picture format (the file name has no extension)")
                                      : QStringLiteral("unsupported picture format \".%1\"").arg(ext));

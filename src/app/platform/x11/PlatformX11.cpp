@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <malloc.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -187,6 +188,16 @@ void RestoreClockWindow(QWidget* window)
 bool IsClockWindowHidden(const QWidget* window)
 {
     return !window->isVisible() || window->isMinimized();
+}
+
+void ReturnLargeBuffersToTheSystem()
+{
+#ifdef __GLIBC__
+    // glibc raises its threshold for mapping a block on its own after the first large free, after
+    // which pictures land in the heap and their pages stay resident when freed. A fixed threshold
+    // (its default) keeps every picture in its own mapping.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
 }
 
 void OnTerminationRequest(std::function<void()> handler)

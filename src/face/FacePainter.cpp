@@ -198,17 +198,43 @@ void FacePainter::prepareAngles(int width, int height, const FaceGeometry& geome
     if (m_angleWidth == width && m_angleHeight == height) {
         return;
     }
-    m_angles.resize(std::size_t(width) * std::size_t(height));
+    // The centre is W / 2, H / 2, so every pixel has its mirror images across both axes at whole
+    // columns and rows: one quadrant of angles gives all four, and a quarter of the memory.
+    m_firstRight = int(std::ceil(geometry.cx));
+    m_firstLower = int(std::ceil(geometry.cy));
+    m_quadrantWidth = width - m_firstRight + 1;
+    const int quadrantHeight = height - m_firstLower + 1;
+    m_angles.assign(std::size_t(m_quadrantWidth) * std::size_t(quadrantHeight), 0.0f);
+    m_angles.shrink_to_fit();
     float* theta = m_angles.data();
-    for (int y = 0; y < height; ++y) {
-        const double dy = y - geometry.cy;
-        for (int x = 0; x < width; ++x)
-            *theta++ = float(PixelAngle(x - geometry.cx, dy));
+    for (int j = 0; j < quadrantHeight; ++j) {
+        const double dy = m_firstLower + j - geometry.cy;
+        for (int i = 0; i < m_quadrantWidth; ++i)
+            *theta++ = float(PixelAngle(m_firstRight + i - geometry.cx, dy));
     }
     m_angleWidth = width;
     m_angleHeight = height;
     m_centreX = geometry.cx;
     m_centreY = geometry.cy;
+}
+
+void FacePainter::rowAngles(int y, int begin, int end, float* out) const
+{
+    // From the quadrant right of and below the centre (angle a, 0 <= a <= pi/2, or -pi/2 at the
+    // centre itself): left of it pi - a, above it -a, above and left -pi + a. Within a float of
+    // the plain angle, which is all the positions' near-half check asks for.
+    const bool above = y < m_firstLower;
+    const int j = above ? m_angleHeight - m_firstLower - y : y - m_firstLower;
+    const float* quadrant = m_angles.data() + std::size_t(j) * std::size_t(m_quadrantWidth);
+    const int split = std::clamp(m_firstRight, begin, end);
+    for (int x = begin; x < split; ++x) {
+        const double a = quadrant[m_angleWidth - m_firstRight - x];
+        out[x] = float(above ? a - kPi : kPi - a);
+    }
+    for (int x = split; x < end; ++x) {
+        const float a = quadrant[x - m_firstRight];
+        out[x] = above ? -a : a;
+    }
 }
 
 void FacePainter::prepareLayout(const LayoutKey& key, const FaceGeometry& g)
@@ -305,11 +331,12 @@ void FacePainter::paintBands(QImage& picture, double hourAngle, double minuteAng
     uchar* bits = picture.bits();
     const qsizetype stride = picture.bytesPerLine();
     const QRgb* keep = m_keep.data();
+    std::vector<float> rowTheta(std::size_t(std::max(width, 0)));
+    float* theta = rowTheta.data();
 
     // Pixels do not depend on one another, so rows are filled in memory order.
     for (int y = 0; y < m_angleHeight; ++y) {
         QRgb* out = reinterpret_cast<QRgb*>(bits + y * stride);
-        const float* theta = m_angles.data() + std::size_t(y) * std::size_t(width);
         const double dy = y - m_centreY;
         for (std::size_t k = m_rowRuns[std::size_t(y)]; k < m_rowRuns[std::size_t(y) + 1]; ++k) {
             const Run& run = m_runs[k];
@@ -320,10 +347,12 @@ void FacePainter::paintBands(QImage& picture, double hourAngle, double minuteAng
                 keep += count;
                 break;
             case Paint::Hours:
+                rowAngles(y, run.begin, run.end, theta);
                 PaintRun(out + run.begin, {theta + run.begin, count, run.begin - m_centreX, dy}, hourAngle, hourFast,
                          hourColors);
                 break;
             case Paint::Minutes:
+                rowAngles(y, run.begin, run.end, theta);
                 PaintRun(out + run.begin, {theta + run.begin, count, run.begin - m_centreX, dy}, minuteAngle,
                          minuteFast, minuteColors);
                 break;

@@ -69,6 +69,8 @@ private:
     };
 
     void prepareAngles(int width, int height, const FaceGeometry& geometry);
+    // The angles of row y's pixels begin..end-1, written to out[begin..end-1].
+    void rowAngles(int y, int begin, int end, float* out) const;
     void prepareLayout(const LayoutKey& key, const FaceGeometry& geometry);
     void prepareLayer(const LayerKey& key, const FaceGeometry& geometry);
     void paintBands(QImage& picture, double hourAngle, double minuteAngle) const;
@@ -78,7 +80,10 @@ private:
     int m_angleHeight = 0;
     double m_centreX = 0.0; // of the pictures the angles are for
     double m_centreY = 0.0;
-    std::vector<float> m_angles; // row-major, one per pixel
+    int m_firstRight = 0; // the first column right of the centre (or on it), and row below it
+    int m_firstLower = 0;
+    int m_quadrantWidth = 0;
+    std::vector<float> m_angles; // that quadrant, row-major, one per pixel
 
     std::optional<LayoutKey> m_layoutKey;
     std::vector<Run> m_runs; // each row cut into runs of one kind, rows in order

@@ -239,6 +239,26 @@ TEST_F(IniFileTest, KeepsByteOrderMarkAndWindowsText)
     EXPECT_EQ(ini.ReadString("Default", "RandomSkinGallery", ""), QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
 }
 
+TEST_F(IniFileTest, ByteOrderMarksCountOnlyAtTheFileStart)
+{
+    // A doubled mark at the start, as an editor that adds one to any file leaves it.
+    put("\xEF\xBB\xBF\xEF\xBB\xBF[Default]\nSkin=a.clk\n");
+    IniFile ini(path());
+    EXPECT_EQ(ini.ReadString("Default", "Skin", ""), "a.clk");
+    // Anywhere else U+FEFF is part of a name: a key that begins with one is written, found again
+    // and replaced by the next write.
+    const QString key = QStringLiteral("\uFEFF; Key");
+    for (const QString& section : {QStringLiteral("Default"), QStringLiteral("\uFEFFNew")}) {
+        ini.WriteString(section, key, "v");
+        EXPECT_EQ(ini.ReadString(section, key, "<none>"), "v") << section.toStdString();
+        ini.WriteString(section, key, "w");
+        EXPECT_EQ(ini.ReadString(section, key, "<none>"), "w") << section.toStdString();
+        EXPECT_EQ(ini.ReadString(section, "Key", "<none>"), "<none>") << section.toStdString();
+    }
+    EXPECT_EQ(contents().count("w\n"), 2);
+    EXPECT_EQ(ini.ReadString("Default", "Skin", ""), "a.clk");
+}
+
 TEST_F(IniFileTest, RefusedWriteNamesTheFullPath)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.ini")));

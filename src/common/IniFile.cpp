@@ -68,16 +68,18 @@ IniLine parseLine(const QByteArray& bytes, qsizetype begin, qsizetype contentEnd
             return line;
         }
     }
-    const qsizetype equals = text.indexOf(QLatin1Char('='));
-    if (equals < 0) {
+    if (!text.contains(QLatin1Char('='))) {
         line.kind = LineKind::Other;
         return line;
     }
+    // '=' is ASCII, so its first byte is its first character in UTF-8 and Windows-1252 alike. Name
+    // and value decode on their own: a value rewritten in UTF-8 must not change how the name
+    // before it reads, or the key could no longer be found.
+    const qsizetype equalsByte = bytes.indexOf('=', contentBegin);
     line.kind = LineKind::Entry;
-    line.name = text.left(equals).trimmed();
-    line.value = text.mid(equals + 1).trimmed();
-    // '=' is ASCII, so its first byte is its first character in UTF-8 and Windows-1252 alike.
-    qsizetype pos = bytes.indexOf('=', contentBegin) + 1;
+    line.name = DecodeRecordText(bytes.constData() + contentBegin, int(equalsByte - contentBegin)).trimmed();
+    line.value = DecodeRecordText(bytes.constData() + equalsByte + 1, int(contentEnd - equalsByte - 1)).trimmed();
+    qsizetype pos = equalsByte + 1;
     while (pos < contentEnd && (bytes[pos] == ' ' || bytes[pos] == '\t'))
         ++pos;
     line.valueBegin = pos;

@@ -239,6 +239,31 @@ TEST_F(IniFileTest, KeepsByteOrderMarkAndWindowsText)
     EXPECT_EQ(ini.ReadString("Default", "RandomSkinGallery", ""), QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
 }
 
+TEST_F(IniFileTest, KeyNamesReadAloneWhateverTheirValueIsWrittenIn)
+{
+    // UTF-8 names beside Windows-1252 values from an older install, and the other way round; a value
+    // rewritten in UTF-8 must not change how the name before it reads.
+    put("[Default]\nZ\xC3\xA4hler=caf\xE9\nG\xE4ste=na\xC3\xAFve\nSk\xC3\xAF=\x96\n");
+    struct Row
+    {
+        QString key;
+        QString value;
+    };
+    const Row rows[] = {
+        {QStringLiteral("Zähler"), QStringLiteral("café")},
+        {QStringLiteral("Gäste"), QStringLiteral("naïve")},
+        {QStringLiteral("Skï"), QStringLiteral("–")},
+    };
+    IniFile ini(path());
+    for (const Row& r : rows)
+        EXPECT_EQ(ini.ReadString("Default", r.key, "<none>"), r.value) << r.key.toStdString();
+    for (const Row& r : rows) {
+        ini.WriteString("Default", r.key, "neu");
+        EXPECT_EQ(ini.ReadString("Default", r.key, "<none>"), "neu") << r.key.toStdString();
+    }
+    EXPECT_EQ(contents(), "[Default]\nZ\xC3\xA4hler=neu\nG\xE4ste=neu\nSk\xC3\xAF=neu\n");
+}
+
 TEST_F(IniFileTest, ByteOrderMarksCountOnlyAtTheFileStart)
 {
     // A doubled mark at the start, as an editor that adds one to any file leaves it.

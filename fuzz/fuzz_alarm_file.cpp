@@ -2,7 +2,6 @@
 // missed alarm, and saved back.
 
 #include "FuzzSupport.h"
-
 #include "alarms/AlarmFile.h"
 #include "alarms/AlarmMessage.h"
 #include "alarms/AlarmRow.h"

@@ -2,7 +2,6 @@
 // moment from a damaged alarm or skin file, and the regional formats of several locales.
 
 #include "FuzzSupport.h"
-
 #include "common/DateFormat.h"
 #include "common/FormatSettings.h"
 

@@ -2,7 +2,6 @@
 // picks the format and the size a thumbnail would be made at; the rest is the file.
 
 #include "FuzzSupport.h"
-
 #include "common/Picture.h"
 
 #include <QImage>

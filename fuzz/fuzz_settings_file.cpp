@@ -2,7 +2,6 @@
 // sections and keys the file itself names, however it spells them.
 
 #include "FuzzSupport.h"
-
 #include "app/ClockSettings.h"
 #include "common/IniFile.h"
 #include "common/IoError.h"

@@ -2,7 +2,6 @@
 // photographed small, so every field reaches the painting code at a few thousand pixels' cost.
 
 #include "FuzzSupport.h"
-
 #include "common/AppDir.h"
 #include "common/IoError.h"
 #include "face/FacePhoto.h"
@@ -67,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const IoError&) {
         return 0;
     }
-    const QImage photo = PhotographFace(state, installation->appDir, installation->moment, installation->format,
-                                        kPhotoSize);
+    const QImage photo
+        = PhotographFace(state, installation->appDir, installation->moment, installation->format, kPhotoSize);
     if (photo.size() != QSize(kPhotoSize, kPhotoSize))
         fuzz::Fail("the face photo has the wrong size");
     return 0;

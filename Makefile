@@ -1,10 +1,10 @@
-# Horavine: make run | make test | make bench | make cli-path | make clean
+# Horavine: make run | make test | make bench | make fuzz [FUZZ_SECONDS=N] | make cli-path | make clean
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench cli-path clean
+.PHONY: all deps configure build run test bench fuzz cli-path clean
 
 all: build
 
@@ -25,6 +25,11 @@ test: build
 
 bench: build
 	@scripts/run-bench $(BUILD)
+
+# Every fuzz target for FUZZ_SECONDS each, built with clang in build-fuzz/, one at a time.
+FUZZ_SECONDS ?= 30
+fuzz: deps
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzz
 
 cli-path:
 	@echo $(abspath $(BUILD))/horavine-cli

@@ -45,9 +45,11 @@ IniLine parseLine(const QByteArray& bytes, qsizetype begin, qsizetype contentEnd
     line.contentEnd = contentEnd;
     line.end = end;
 
+    // Only the file's start holds byte order marks, and an editor may have doubled it there; every
+    // other U+FEFF is text.
     qsizetype contentBegin = begin;
-    if (begin == 0 && bytes.startsWith(kUtf8Bom))
-        contentBegin = kUtf8BomSize;
+    while (begin == 0 && QByteArrayView(bytes).sliced(contentBegin).startsWith(kUtf8Bom))
+        contentBegin += kUtf8BomSize;
     // Each line decodes on its own: a file from an older install keeps its Windows-1252 lines
     // after new UTF-8 values have been written into it.
     const QString text = DecodeRecordText(bytes.constData() + contentBegin, int(contentEnd - contentBegin)).trimmed();
@@ -66,16 +68,18 @@ IniLine parseLine(const QByteArray& bytes, qsizetype begin, qsizetype contentEnd
             return line;
         }
     }
-    const qsizetype equals = text.indexOf(QLatin1Char('='));
-    if (equals < 0) {
+    if (!text.contains(QLatin1Char('='))) {
         line.kind = LineKind::Other;
         return line;
     }
+    // '=' is ASCII, so its first byte is its first character in UTF-8 and Windows-1252 alike. Name
+    // and value decode on their own: a value rewritten in UTF-8 must not change how the name
+    // before it reads, or the key could no longer be found.
+    const qsizetype equalsByte = bytes.indexOf('=', contentBegin);
     line.kind = LineKind::Entry;
-    line.name = text.left(equals).trimmed();
-    line.value = text.mid(equals + 1).trimmed();
-    // '=' is ASCII, so its first byte is its first character in UTF-8 and Windows-1252 alike.
-    qsizetype pos = bytes.indexOf('=', contentBegin) + 1;
+    line.name = DecodeRecordText(bytes.constData() + contentBegin, int(equalsByte - contentBegin)).trimmed();
+    line.value = DecodeRecordText(bytes.constData() + equalsByte + 1, int(contentEnd - equalsByte - 1)).trimmed();
+    qsizetype pos = equalsByte + 1;
     while (pos < contentEnd && (bytes[pos] == ' ' || bytes[pos] == '\t'))
         ++pos;
     line.valueBegin = pos;
@@ -237,7 +241,10 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
     const QByteArray sectionName = singleLine(section.trimmed());
     const QByteArray keyName = singleLine(key.trimmed());
     const QByteArray valueText = singleLine(value);
-    const Location at = locate(lines, QString::fromUtf8(sectionName), QString::fromUtf8(keyName));
+    // Looked up as a read will decode them (QString::fromUtf8 would drop a leading U+FEFF, and the
+    // key would then be added again at every write instead of replaced).
+    const Location at = locate(lines, DecodeRecordText(sectionName.constData(), int(sectionName.size())),
+                               DecodeRecordText(keyName.constData(), int(keyName.size())));
 
     QByteArray out;
     if (at.entry >= 0) {

@@ -30,7 +30,10 @@ QString DecodeRecordText(const char* bytes, int length)
 {
     if (length <= 0)
         return {};
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // ConvertInitialBom: a text that begins with U+FEFF keeps it; Qt's decoder would drop it as a
+    // byte order mark, and the text would no longer read as it was written.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(QByteArrayView(bytes, length));
     if (!utf8.hasError())
         return text;

@@ -239,6 +239,51 @@ TEST_F(IniFileTest, KeepsByteOrderMarkAndWindowsText)
     EXPECT_EQ(ini.ReadString("Default", "RandomSkinGallery", ""), QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
 }
 
+TEST_F(IniFileTest, KeyNamesReadAloneWhateverTheirValueIsWrittenIn)
+{
+    // UTF-8 names beside Windows-1252 values from an older install, and the other way round; a value
+    // rewritten in UTF-8 must not change how the name before it reads.
+    put("[Default]\nZ\xC3\xA4hler=caf\xE9\nG\xE4ste=na\xC3\xAFve\nSk\xC3\xAF=\x96\n");
+    struct Row
+    {
+        QString key;
+        QString value;
+    };
+    const Row rows[] = {
+        {QStringLiteral("Zähler"), QStringLiteral("café")},
+        {QStringLiteral("Gäste"), QStringLiteral("naïve")},
+        {QStringLiteral("Skï"), QStringLiteral("–")},
+    };
+    IniFile ini(path());
+    for (const Row& r : rows)
+        EXPECT_EQ(ini.ReadString("Default", r.key, "<none>"), r.value) << r.key.toStdString();
+    for (const Row& r : rows) {
+        ini.WriteString("Default", r.key, "neu");
+        EXPECT_EQ(ini.ReadString("Default", r.key, "<none>"), "neu") << r.key.toStdString();
+    }
+    EXPECT_EQ(contents(), "[Default]\nZ\xC3\xA4hler=neu\nG\xE4ste=neu\nSk\xC3\xAF=neu\n");
+}
+
+TEST_F(IniFileTest, ByteOrderMarksCountOnlyAtTheFileStart)
+{
+    // A doubled mark at the start, as an editor that adds one to any file leaves it.
+    put("\xEF\xBB\xBF\xEF\xBB\xBF[Default]\nSkin=a.clk\n");
+    IniFile ini(path());
+    EXPECT_EQ(ini.ReadString("Default", "Skin", ""), "a.clk");
+    // Anywhere else U+FEFF is part of a name: a key that begins with one is written, found again
+    // and replaced by the next write.
+    const QString key = QStringLiteral("\uFEFF; Key");
+    for (const QString& section : {QStringLiteral("Default"), QStringLiteral("\uFEFFNew")}) {
+        ini.WriteString(section, key, "v");
+        EXPECT_EQ(ini.ReadString(section, key, "<none>"), "v") << section.toStdString();
+        ini.WriteString(section, key, "w");
+        EXPECT_EQ(ini.ReadString(section, key, "<none>"), "w") << section.toStdString();
+        EXPECT_EQ(ini.ReadString(section, "Key", "<none>"), "<none>") << section.toStdString();
+    }
+    EXPECT_EQ(contents().count("w\n"), 2);
+    EXPECT_EQ(ini.ReadString("Default", "Skin", ""), "a.clk");
+}
+
 TEST_F(IniFileTest, RefusedWriteNamesTheFullPath)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.ini")));

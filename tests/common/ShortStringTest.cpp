@@ -41,6 +41,22 @@ TEST(ShortString, StoresUtf8CutOnACharacterBoundary)
     }
 }
 
+TEST(ShortString, TextReadsBackAsWritten)
+{
+    // U+FEFF is an ordinary character inside a record, even at its start: it is not a byte order mark there.
+    const QString texts[] = {
+        QStringLiteral("\uFEFFAlarm"),
+        QStringLiteral("\uFEFF\uFEFF"),
+        QStringLiteral("a\uFEFFb"),
+        QStringLiteral("Zähler"),
+    };
+    for (const QString& text : texts) {
+        ShortString<12> s = shortString({}, 0);
+        s.setText(text);
+        EXPECT_EQ(s.text(), text) << s.bytes().toHex().toStdString();
+    }
+}
+
 TEST(ShortString, ReadsOldAnsiTextAsWindows1252)
 {
     // "Café ½ €" as written by an old Windows install: not valid UTF-8.

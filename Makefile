@@ -1,5 +1,14 @@
 # Horavine: make run | make test | make bench | make fuzz [FUZZ_SECONDS=N] | make cli-path | make clean
+# SANITIZE=1 builds and tests in build-sanitize/ under AddressSanitizer and UndefinedBehaviorSanitizer.
+SANITIZE ?= 0
+ifeq ($(SANITIZE),1)
+BUILD   ?= build-sanitize
+# Speed under the sanitizers means nothing, so the benchmarks stay in the ordinary build.
+SANITIZE_FLAGS := -DHORAVINE_SANITIZE=ON -DHORAVINE_BENCH=OFF
+else
 BUILD   ?= build
+SANITIZE_FLAGS := -DHORAVINE_SANITIZE=OFF
+endif
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -12,7 +21,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) $(SANITIZE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)

@@ -26,7 +26,7 @@ trap cleanup EXIT
 # Runs the probe in one mode and counts its own checks; the probe's exit status is checked too.
 probe() {
     local mode=$1
-    timeout 60 "$probe" "$mode" "$folder" >"$work/$mode.out" 2>"$work/$mode.err"
+    timeout "$(stretched 60)" "$probe" "$mode" "$folder" >"$work/$mode.out" 2>"$work/$mode.err"
     local status=$?
     cat "$work/$mode.out"
     passes=$((passes + $(grep -c '^ok - ' "$work/$mode.out")))
@@ -44,7 +44,7 @@ check "a private sound server with a null sink runs" pulse_start "$work"
 parec -d ci_null.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=50 >"$work/heard.raw" 2>/dev/null &
 record_pid=$!
 (
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 "$(stretched 100)"); do
         if [ -n "$(pactl list short sink-inputs 2>/dev/null)" ]; then
             echo seen
             break

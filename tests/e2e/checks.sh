@@ -24,3 +24,16 @@ require_tools() { # TOOL...: the test is skipped (77) where one is missing
         fi
     done
 }
+
+# HORAVINE_E2E_SLOWDOWN (a whole factor, default 1) stretches every wait on the programs under
+# test: a sanitized build runs several times slower, and the checks themselves stay the same.
+slowdown=${HORAVINE_E2E_SLOWDOWN:-1}
+case $slowdown in '' | *[!0-9]* | 0) slowdown=1 ;; esac
+
+stretched() { # a count or a limit, times the slowdown
+    echo $(($1 * slowdown))
+}
+
+pause() { # seconds (fractions allowed), times the slowdown
+    sleep "$(awk -v s="$1" -v f="$slowdown" 'BEGIN { print s * f }')"
+}

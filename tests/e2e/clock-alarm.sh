@@ -75,7 +75,7 @@ ring_once() {
     done
     [ -n "$window" ] || return 0
     if [ -n "$pulse_pid" ]; then
-        for _ in $(seq 1 20); do
+        for _ in $(seq 1 "$(stretched 20)"); do
             [ -n "$(pactl list short sink-inputs 2>/dev/null)" ] && heard=yes && break
             sleep 0.05
         done
@@ -90,7 +90,7 @@ stop_clock() {
 
 openbox >/dev/null 2>&1 &
 wm_pid=$!
-sleep 1
+pause 1
 
 check "a private sound server with a null sink runs" pulse_start "$work"
 ring_once sound
@@ -99,7 +99,7 @@ if [ -n "$window" ]; then
     check "at the fourth second of the alarm's minute (second $appeared_at)" test "$appeared_at" -ge 4 -a "$appeared_at" -le 5
     check "its chime reaches the sound server's sink" test -n "$heard"
     gone=
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 "$(stretched 100)"); do
         [ -z "$(alarm_window)" ] && gone=yes && break
         sleep 0.1
     done
@@ -115,7 +115,7 @@ if [ -n "$window" ]; then
     check "and stays while nobody clicks it" test -n "$(alarm_window)"
     eval "$(xdotool getwindowgeometry --shell "$window")"
     xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
-    sleep 0.5
+    pause 0.5
     check "a click closes it" test -z "$(alarm_window)"
 fi
 kill -0 "$clock_pid" 2>/dev/null

@@ -63,7 +63,7 @@ run_under() { # window manager
     start_clock
     check "[$wm] the clock window appears" test -n "$window"
     [ -n "$window" ] || return
-    sleep 2 # the first tick builds the face
+    pause 2 # the first tick builds the face
 
     check "[$wm] placed at the stored position with the skin's size" test "$(geometry "$window")" = "100 50 400 400"
     import -window root "$work/shot.png"

@@ -64,9 +64,9 @@ work_area() { # x y width height of the first desktop's work area
     fi
 }
 
-window_named() { # exact name; the first visible window with it, waiting up to 3 s
+window_named() { # exact name; the first visible window with it, waiting up to 3 s (stretched)
     local id
-    for _ in $(seq 1 30); do
+    for _ in $(seq 1 "$(stretched 30)"); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
@@ -108,16 +108,16 @@ abs() { echo $(($1 < 0 ? -$1 : $1)); }
 
 viewable() { xwininfo -id "$window" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 
-hidden() { # within 3 s
-    for _ in $(seq 1 30); do
+hidden() { # within 3 s (stretched)
+    for _ in $(seq 1 "$(stretched 30)"); do
         viewable || return 0
         sleep 0.1
     done
     return 1
 }
 
-shown() { # within 3 s
-    for _ in $(seq 1 30); do
+shown() { # within 3 s (stretched)
+    for _ in $(seq 1 "$(stretched 30)"); do
         viewable && return 0
         sleep 0.1
     done
@@ -149,17 +149,17 @@ focus_clock() { activate "$window"; }
 press() { # keys typed on the focused clock, each pressed and released through XTEST
     focus_clock
     xdotool key "$@"
-    sleep 0.5
+    pause 0.5
     check "[$wm] no key is left held after $*" no_key_held
 }
 
 second_start() { # description
     local start status took
     start=$(date +%s%N)
-    timeout 10 "$app/horavine" >/dev/null 2>&1
+    timeout "$(stretched 10)" "$app/horavine" >/dev/null 2>&1
     status=$?
     took=$((($(date +%s%N) - start) / 1000000))
-    check "$1 ends at once with success ($took ms)" test "$status" -eq 0 -a "$took" -lt 3000
+    check "$1 ends at once with success ($took ms)" test "$status" -eq 0 -a "$took" -lt "$(stretched 3000)"
 }
 
 clock_windows() { # the program's visible windows other than the clock itself (by class: the
@@ -169,7 +169,7 @@ clock_windows() { # the program's visible windows other than the clock itself (b
 
 tray_icon() { # the clock's icon docked in a notification area: small
     local id x y w h
-    for _ in $(seq 1 30); do
+    for _ in $(seq 1 "$(stretched 30)"); do
         for id in $(clock_windows); do
             read -r x y w h <<<"$(geometry "$id")"
             [ "${w:-99}" -le 64 ] && [ "${h:-99}" -le 64 ] && { echo "$id"; return 0; }
@@ -181,7 +181,7 @@ tray_icon() { # the clock's icon docked in a notification area: small
 
 tray_menu() { # the icon's menu once it is up: taller than the icon
     local id x y w h
-    for _ in $(seq 1 30); do
+    for _ in $(seq 1 "$(stretched 30)"); do
         for id in $(clock_windows); do
             read -r x y w h <<<"$(geometry "$id")"
             [ "${h:-0}" -gt 64 ] && [ "${h:-0}" -lt 300 ] && { echo "$id"; return 0; }
@@ -206,7 +206,7 @@ tray_scenario() { # wm, where the clock stands
     xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 3
     check "[$1] a right click on the tray icon opens its menu" menu_open
     xdotool key Down Return # "Show", the first item
-    sleep 0.3
+    pause 0.3
     check "[$1] no key is left held after choosing Show" no_key_held
     check "[$1] the tray menu's Show brings the clock back at its place, and it stays" stays_at "$2"
 
@@ -220,7 +220,7 @@ tray_scenario() { # wm, where the clock stands
 close_with_escape() { # window id
     activate "$1"
     xdotool key Escape
-    sleep 0.5
+    pause 0.5
     check "[$wm] no key is left held after Escape" no_key_held
     ! xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
 }
@@ -234,7 +234,7 @@ timer_scenario() { # wm, work area width and height
     toolbar=$(window_named '  Timer')
     check "[$1] T shows the timer toolbar" test -n "$toolbar"
     [ -n "$toolbar" ] || return
-    sleep 1.5 # a tick: the clock stands on the toolbar
+    pause 1.5 # a tick: the clock stands on the toolbar
     read -r tx ty tw th <<<"$(outer_geometry "$toolbar")"
     read -r cx cy cw ch <<<"$(geometry "$window")"
     check "[$1] the toolbar has a title bar, which the rule must count" test "$(frame_top "$toolbar")" -gt 0
@@ -254,7 +254,7 @@ timer_scenario() { # wm, work area width and height
     toolbar=$(window_named '  Timer')
     check "[$1] T shows the timer toolbar again" test -n "$toolbar"
     [ -n "$toolbar" ] || return
-    sleep 1.5
+    pause 1.5
     read -r tx ty tw th <<<"$(outer_geometry "$toolbar")"
     read -r cx cy cw ch <<<"$(geometry "$window")"
     check "[$1] near the bottom the toolbar's frame is held at 768 - 70 (top $ty)" test "$ty" -eq 698
@@ -268,7 +268,7 @@ options_scenario() { # wm
     options=$(window_named 'Horavine Clock v3.05  -  Options')
     check "[$1] O opens the options window" test -n "$options"
     [ -n "$options" ] || return
-    sleep 0.5
+    pause 0.5
     read -r ox oy ow oh <<<"$(outer_geometry "$options")"
     read -r ax ay aw ah <<<"$(work_area)"
     check "[$1] the options window has a title bar, which the centring must count" \
@@ -297,7 +297,7 @@ end_with_sigterm() { # wm
     local x y
     read -r x y _ _ <<<"$(geometry "$window")"
     kill -TERM "$clock_pid"
-    wait_for_end "$clock_pid" 5000
+    wait_for_end "$clock_pid" "$(stretched 5000)"
     clock_pid=
     check "[$1] SIGTERM ends the clock normally ($end_took ms)" test "$end_status" = 0
     check "[$1] SIGTERM saved the position" grep -q "^Left=$x\$" "$app/horavine.ini"
@@ -309,7 +309,7 @@ end_with_sigterm() { # wm
 hidden_start() { # wm; in any letter case: no window, until a second start brings it forward
     "$app/horavine" -HiDe >>"$app/out.log" 2>&1 &
     clock_pid=$!
-    sleep 2.5
+    pause 2.5
     check "[$1] -HiDe starts the clock hidden" test -z "$(xdotool search --onlyvisible --name '^ZavIro$' 2>/dev/null)"
     check "[$1] the hidden clock runs" kill -0 "$clock_pid"
     second_start "[$1] a second start of a hidden clock"
@@ -346,18 +346,18 @@ readonly_end() { # wm
         return
     fi
     check "[$1] the application folder is read-only" sh -c "! touch '$app/probe' 2>/dev/null"
-    sleep 2
+    pause 2
     press t
     check "[$1] the timer toolbar is up when SIGTERM comes" test -n "$(window_named '  Timer')"
     kill -TERM "$clock_pid"
-    wait_for_end "$clock_pid" 5000
+    wait_for_end "$clock_pid" "$(stretched 5000)"
     if [ "$end_status" = running ]; then
         kill -KILL "$clock_pid"
         wait "$clock_pid" 2>/dev/null
     fi
     clock_pid=
-    check "[$1] SIGTERM with a read-only folder ends the clock within a second ($end_took ms)" \
-        test "$end_status" != running -a "$end_took" -le 1000
+    check "[$1] SIGTERM with a read-only folder ends the clock within a second, stretched $slowdown times ($end_took ms)" \
+        test "$end_status" != running -a "$end_took" -le "$(stretched 1000)"
     check "[$1] the exit status tells the save failed (status $end_status)" test "$end_status" = 1
     check "[$1] the failed save is written to stderr" grep -qE '^horavine: (Unable to write to|Cannot write) ' "$log"
     umount "$app"

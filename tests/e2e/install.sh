@@ -57,18 +57,18 @@ user=$XDG_DATA_HOME/horavine
 clock_pid=$!
 
 window=
-for _ in $(seq 1 100); do
+for _ in $(seq 1 "$(stretched 100)"); do
     window=$(xdotool search --onlyvisible --name '^ZavIro$' 2>/dev/null | head -1)
     [ -n "$window" ] && break
     sleep 0.1
 done
 check "the installed clock's window appears" test -n "$window"
-sleep 2 # the first tick builds the face
+pause 2 # the first tick builds the face
 check "the user's folder is filled from the shipped data" test -f "$user/default.clk" \
     -a -n "$(find "$user/Skins" -name '*.clk' 2>/dev/null | head -1)"
 
 kill -TERM "$clock_pid"
-for _ in $(seq 1 50); do
+for _ in $(seq 1 "$(stretched 50)"); do
     kill -0 "$clock_pid" 2>/dev/null || break
     sleep 0.1
 done

@@ -1,0 +1,12 @@
+# Fails when the end-to-end programs left any sanitizer report in LOGS, and prints them.
+file(GLOB reports ${LOGS}/*)
+if(NOT reports)
+    message(STATUS "No sanitizer reports in ${LOGS}")
+    return()
+endif()
+foreach(report ${reports})
+    file(READ ${report} text)
+    message("--- ${report}\n${text}")
+endforeach()
+list(LENGTH reports count)
+message(FATAL_ERROR "${count} sanitizer report(s) from the end-to-end programs")

@@ -8,6 +8,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <optional>
 #include <unistd.h>
 
 namespace horavine {
@@ -104,7 +105,7 @@ bool SingleInstance::ActivatePreviousInstance(int maxInstances)
 
     // Kept for the whole run, so that release finds the same file.
     m_record = std::make_unique<InstanceRecord>(recordPath(m_folder, m_key));
-    RecordLock lock(*m_record);
+    std::optional<RecordLock> lock(std::in_place, *m_record);
     const Block block = m_record->read();
 
     if (block.InstanceCount == 0 || maxInstances > block.InstanceCount) {
@@ -115,6 +116,8 @@ bool SingleInstance::ActivatePreviousInstance(int maxInstances)
     const QString previous = serverName(m_folder, m_key, block.AppWindow);
     if (ActivationListener::send(previous, kAnswerTimeoutMs)) {
         m_countedInstance = false;
+        // The lock lives in the record: given back before the record goes.
+        lock.reset();
         m_record.reset();
         m_outcome = Outcome::Refused;
         return true;

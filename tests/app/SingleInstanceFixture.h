@@ -16,7 +16,6 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 #include <unistd.h>
@@ -38,8 +37,16 @@ inline SingleInstance::Block readRecord(const QString& path)
         return block;
     const QByteArray data = file.read(SingleInstance::kBlockSize);
     if (data.size() == SingleInstance::kBlockSize) {
-        std::memcpy(&block.AppWindow, data.constData(), 4);
-        std::memcpy(&block.InstanceCount, data.constData() + 4, 4);
+        // Byte by byte (the record is little-endian here): a copy from the array's data makes some
+        // compilers warn about the empty array's one byte.
+        const auto field = [&data](int offset) {
+            quint32 value = 0;
+            for (int i = 3; i >= 0; --i)
+                value = value << 8 | quint8(data.at(offset + i));
+            return qint32(value);
+        };
+        block.AppWindow = field(0);
+        block.InstanceCount = field(4);
     }
     return block;
 }

@@ -23,10 +23,7 @@ if [ "${CLOCK_IDLE_INNER:-}" != 1 ]; then
 fi
 
 app=$(mktemp -d)
-cp "$build/horavine" "$build/libhoravine_sound.so" "$app/"
-for item in default.clk Skins Textures Fonts Alarm; do
-    [ -e "$build/$item" ] && cp -r "$build/$item" "$app/"
-done
+"$(dirname "$0")/../scripts/copy-app" "$build" "$app"
 openbox >/dev/null 2>&1 &
 wm=$!
 pids=()

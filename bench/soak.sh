@@ -24,11 +24,7 @@ fi
 
 work=$(mktemp -d)
 app=$work/app
-mkdir -p "$app"
-cp "$build/horavine" "$build/libhoravine_sound.so" "$app/"
-for item in default.clk Skins Textures Fonts Alarm; do
-    [ -e "$build/$item" ] && cp -r "$build/$item" "$app/"
-done
+"$(dirname "$0")/../scripts/copy-app" "$build" "$app"
 openbox >/dev/null 2>&1 &
 wm=$!
 clock=

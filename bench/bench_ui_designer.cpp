@@ -1,20 +1,19 @@
 // The designer's costs as a user meets them: one change of a control reaching the clock window's
 // pixels, and the gallery preview of "Save skin as..." photographed and encoded.
 
+#include "GuiBenchmarkMain.h"
 #include "alarms/AlarmRecord.h"
 #include "app/TfrmZavIro.h"
 #include "common/Clock.h"
 #include "common/Picture.h"
+#include "controls/TSpinEdit.h"
 #include "designer/TColorButton.h"
-#include "designer/TSpinEdit.h"
 #include "designer/TfrmOptions.h"
 #include "face/FacePhoto.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-
-#include "GuiBenchmarkMain.h"
 #include <memory>
 
 using namespace horavine;

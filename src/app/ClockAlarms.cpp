@@ -2,9 +2,9 @@
 
 #include "alarms/AlarmFile.h"
 #include "alarms/ui/TfrAlarm.h"
-#include "app/ErrorBox.h"
 #include "app/TfrmZavIro.h"
 #include "common/IoError.h"
+#include "controls/ErrorBox.h"
 #include "designer/TfrmOptions.h"
 
 namespace horavine {
@@ -21,7 +21,9 @@ ClockAlarms::ClockAlarms(AlarmList& alarms, const Clock& clock, const AppDir& ap
     clockWindow.OnOptionsBuilt = [this](TfrmOptions& options) {
         attachEditor(options);
     };
-    clockWindow.AlarmHook = [this](TDateTime now) { m_firing.TickHook(now); };
+    clockWindow.AlarmHook = [this](TDateTime now) {
+        m_firing.TickHook(now);
+    };
     if (TfrmOptions* options = clockWindow.options())
         attachEditor(*options);
 }

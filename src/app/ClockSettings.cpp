@@ -2,7 +2,6 @@
 
 #include "common/FileList.h"
 #include "common/FilePaths.h"
-#include "face/FaceGeometry.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -39,13 +38,6 @@ StartupSettings ReadStartupSettings(const IniFile& settings)
 int ClampDigFormat(int stored)
 {
     return stored < -1 ? -1 : (stored > 1 ? 1 : stored);
-}
-
-int OffScreenCorrection(int coordinate, int screenExtent)
-{
-    if (coordinate > screenExtent)
-        return NearestInt(screenExtent / 2.0);
-    return coordinate;
 }
 
 QString ChooseStartupSkin(const AppDir& appDir, bool randomSkin, const QString& gallery, bool galleryListed,

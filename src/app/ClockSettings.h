@@ -5,6 +5,7 @@
 
 #include "common/AppDir.h"
 #include "common/IniFile.h"
+#include "designer/PermanentOptions.h"
 
 #include <QPoint>
 #include <QRandomGenerator>
@@ -13,18 +14,6 @@
 
 namespace horavine {
 
-// The options window's controls that the settings fill and read back; the clock keeps them in
-// this form until that window is first built.
-struct PermanentOptions
-{
-    bool randomSkin = false; // chkRandomSkin
-    QString randomSkinGallery; // cbRandomSkinGallery's text: "" while none is selected
-    bool lastPos = true; // chkLastPos
-    bool keepSize = true; // chkKeepSize
-    bool stayOnTop = false; // chkStayOnTop
-    int digFormat = 0; // rgDigFormat: -1 none, 0 AM/PM, 1 24-hour
-};
-
 // Every key the first activation reads, each with its default when missing or not a number.
 struct StartupSettings
 {
@@ -32,7 +21,7 @@ struct StartupSettings
     QString randomSkinGallery;
     QString skin;
     bool keepPos = true;
-    int left = 0; // as stored: OffScreenCorrection is the caller's, it needs the screen
+    int left = 0; // as stored: where it lands depends on the monitors (StartPosition)
     int top = 0;
     int digFrm = 0; // already through ClampDigFormat
     QString digFrmAMPM = QStringLiteral("h:mm:ss AM/PM");
@@ -48,10 +37,6 @@ StartupSettings ReadStartupSettings(const IniFile& settings);
 
 // The radio group takes -1 to 1: below -1 is -1 (no read-out format), above 1 is 1.
 int ClampDigFormat(int stored);
-
-// A stored left (top) beyond the primary screen's width (height) is pulled to half of it,
-// halves to the even neighbour. Equal to the extent, or negative, it stays.
-int OffScreenCorrection(int coordinate, int screenExtent);
 
 // The skin to load at start-up: a random *.clk of <AppDir>Skins/<gallery>/ when random skin
 // is on, that folder exists, the gallery is in the list and holds at least one; else the stored

@@ -1,133 +1,79 @@
 #include "app/KeyMoves.h"
 
-#include "face/FaceGeometry.h"
-
 namespace horavine {
 
 namespace {
 
-enum class Move { None, TopLeft, Top, TopRight, Left, Centre, Right, BottomLeft, Bottom, BottomRight, Nudge };
-
-Move padDigitMove(int qtKey)
+std::optional<PadPlace> padDigitPlace(int qtKey)
 {
     switch (qtKey) {
     case Qt::Key_7:
-        return Move::TopLeft;
+        return PadPlace::TopLeft;
     case Qt::Key_8:
-        return Move::Top;
+        return PadPlace::Top;
     case Qt::Key_9:
-        return Move::TopRight;
+        return PadPlace::TopRight;
     case Qt::Key_4:
-        return Move::Left;
+        return PadPlace::Left;
     case Qt::Key_5:
-        return Move::Centre;
+        return PadPlace::Centre;
     case Qt::Key_6:
-        return Move::Right;
+        return PadPlace::Right;
     case Qt::Key_1:
-        return Move::BottomLeft;
+        return PadPlace::BottomLeft;
     case Qt::Key_2:
-        return Move::Bottom;
+        return PadPlace::Bottom;
     case Qt::Key_3:
-        return Move::BottomRight;
+        return PadPlace::BottomRight;
     default:
-        return Move::None;
+        return std::nullopt;
     }
 }
 
-Move navigationMove(int qtKey)
+std::optional<PadPlace> navigationPlace(int qtKey)
 {
     switch (qtKey) {
     case Qt::Key_Home:
-        return Move::TopLeft;
+        return PadPlace::TopLeft;
     case Qt::Key_PageUp:
-        return Move::TopRight;
+        return PadPlace::TopRight;
     case Qt::Key_End:
-        return Move::BottomLeft;
+        return PadPlace::BottomLeft;
     case Qt::Key_PageDown:
-        return Move::BottomRight;
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        return Move::Nudge;
+        return PadPlace::BottomRight;
     default:
-        return Move::None;
+        return std::nullopt;
     }
 }
 
-// Arrows: a nudge happens while the corner is less than half the clock beyond that edge. The
-// bounds are compared doubled so that an odd size is not truncated.
-std::optional<QPoint> nudge(int qtKey, QPoint at, int s, QSize area)
+std::optional<Nudge> arrowNudge(int qtKey)
 {
-    constexpr int kStep = 5;
     switch (qtKey) {
     case Qt::Key_Left:
-        if (2 * at.x() > -s)
-            return QPoint(at.x() - kStep, at.y());
-        break;
+        return Nudge::Left;
     case Qt::Key_Up:
-        if (2 * at.y() > -s)
-            return QPoint(at.x(), at.y() - kStep);
-        break;
+        return Nudge::Up;
     case Qt::Key_Right:
-        if (2 * at.x() < 2 * area.width() - s)
-            return QPoint(at.x() + kStep, at.y());
-        break;
+        return Nudge::Right;
     case Qt::Key_Down:
-        if (2 * at.y() < 2 * area.height() - s)
-            return QPoint(at.x(), at.y() + kStep);
-        break;
+        return Nudge::Down;
     default:
-        break;
+        return std::nullopt;
     }
-    return std::nullopt;
 }
 
 } // namespace
 
 std::optional<QPoint> MoveForKey(int qtKey, Qt::KeyboardModifiers modifiers, QPoint topLeft, int clockSize,
-                                 QSize workArea)
+                                 const Monitor& monitor)
 {
-    const Move move = modifiers.testFlag(Qt::KeypadModifier) && padDigitMove(qtKey) != Move::None
-        ? padDigitMove(qtKey)
-        : navigationMove(qtKey);
-
-    const int s = clockSize;
-    const int w = workArea.width();
-    const int h = workArea.height();
-    // The corners and edges lie one pixel past the top, left and right of the work area, but
-    // the bottom row sits flush with its bottom, and its left corner at 0, not -1.
-    const int pastLeft = -1;
-    const int pastTop = -1;
-    const int pastRight = w - s + 1;
-    const int flushBottom = h - s;
-    const int x = topLeft.x();
-    const int y = topLeft.y();
-
-    switch (move) {
-    case Move::TopLeft:
-        return QPoint(pastLeft, pastTop);
-    case Move::Top:
-        return QPoint(x, pastTop);
-    case Move::TopRight:
-        return QPoint(pastRight, pastTop);
-    case Move::Left:
-        return QPoint(pastLeft, y);
-    case Move::Centre:
-        return QPoint(NearestInt((w - s) / 2.0), NearestInt((h - s) / 2.0));
-    case Move::Right:
-        return QPoint(pastRight, y);
-    case Move::BottomLeft:
-        return QPoint(0, flushBottom);
-    case Move::Bottom:
-        return QPoint(x, flushBottom);
-    case Move::BottomRight:
-        return QPoint(pastRight, flushBottom);
-    case Move::Nudge:
-        return nudge(qtKey, topLeft, s, workArea);
-    case Move::None:
-        break;
-    }
+    std::optional<PadPlace> place = modifiers.testFlag(Qt::KeypadModifier) ? padDigitPlace(qtKey) : std::nullopt;
+    if (!place)
+        place = navigationPlace(qtKey);
+    if (place)
+        return PadPosition(*place, topLeft, clockSize, monitor);
+    if (const std::optional<Nudge> nudge = arrowNudge(qtKey))
+        return NudgePosition(*nudge, topLeft, clockSize, monitor);
     return std::nullopt;
 }
 

@@ -10,6 +10,8 @@
 // go to their corners (as pad 7, 9, 1 and 3), the arrows nudge by 5, Clear does nothing. So
 // with Num Lock off the pad's 8, 4, 6 and 2 nudge rather than jump to an edge.
 
+#include "common/WindowPlacement.h"
+
 #include <QChar>
 #include <QPoint>
 #include <QSize>
@@ -20,10 +22,10 @@ namespace horavine {
 
 // The new top-left corner for a key, or nothing when the key does not move the clock (not a
 // move key, or an arrow at its limit). topLeft is the window's; clockSize is the skin's
-// ClockSize S (the window is S x S); workArea is the work area's size, counted from the
-// screen's top-left corner. Modifiers other than the keypad flag do not matter.
+// ClockSize S (the window is S x S); monitor is the one the clock is on (WindowPlacement.h says
+// where each place lies). Modifiers other than the keypad flag do not matter.
 std::optional<QPoint> MoveForKey(int qtKey, Qt::KeyboardModifiers modifiers, QPoint topLeft, int clockSize,
-                                 QSize workArea);
+                                 const Monitor& monitor);
 
 // +10 for the pad's plus while the work area is taller than the clock, -10 for the pad's minus
 // while the clock is larger than 50, else 0. The caller adds it to seSize, which keeps 50..1000.

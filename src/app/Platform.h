@@ -11,9 +11,6 @@ class QWidget;
 
 namespace horavine::platform {
 
-// The primary screen less the panels (the "work area").
-QRect WorkArea();
-
 // Raises or lowers the window's always-on-top state in place: the window keeps its position
 // and is neither unmapped nor re-created.
 void SetStayOnTop(QWidget* window, bool onTop);

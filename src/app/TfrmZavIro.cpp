@@ -2,17 +2,18 @@
 
 #include "alarms/AlarmFile.h"
 #include "app/ClockSettings.h"
-#include "app/ErrorBox.h"
 #include "app/FontInstaller.h"
 #include "app/KeyMoves.h"
 #include "app/Platform.h"
 #include "app/TTrayNotifyIcon.h"
-#include "app/WindowFrame.h"
 #include "common/FileList.h"
 #include "common/GalleryListing.h"
 #include "common/IoError.h"
 #include "common/Picture.h"
-#include "designer/TSpinEdit.h"
+#include "controls/ErrorBox.h"
+#include "controls/Monitors.h"
+#include "controls/TSpinEdit.h"
+#include "controls/WindowFrame.h"
 #include "designer/TfmGallery.h"
 #include "designer/TfrmOptions.h"
 #include "face/FaceGeometry.h"
@@ -48,16 +49,6 @@ static void RegisterClockResources()
 namespace horavine {
 
 namespace {
-
-// An edge within the snap distance of a work-area edge is put on it, as the window is moved.
-int Snap(int edge, int size, int low, int high, int distance)
-{
-    if (std::abs(edge - low) <= distance)
-        return low;
-    if (std::abs(edge + size - high) <= distance)
-        return high - size;
-    return edge;
-}
 
 // The icon at the sizes desktops show icons at, scaled smoothly here once: one large pixmap would
 // be kept for as long as the program runs (by the window and by the tray) and sent to the window
@@ -104,8 +95,24 @@ TfrmZavIro::TfrmZavIro(SkinState& skin, AlarmList& alarms, const AppDir& appDir,
     }
     setWindowIcon(StartupIcon(m_startupPicture));
 
-    const QRect area = workArea();
-    move(area.center() - QPoint(335 / 2, 329 / 2));
+    SetMessageBoxAnchor(this);
+    // Centred on the primary monitor until the stored place is known.
+    m_screens = CurrentScreenLayout();
+    move(CentredPosition(m_screens.primary().workArea, size()));
+    // Monitors come and go while the clock runs; their changes arrive one by one, and are looked
+    // at together once they are all in.
+    const auto watch = [this](QScreen* screen) {
+        for (auto signal : {&QScreen::geometryChanged, &QScreen::availableGeometryChanged})
+            connect(screen, signal, this, [this] { QTimer::singleShot(0, this, [this] { screensChanged(); }); });
+    };
+    for (QScreen* screen : QGuiApplication::screens())
+        watch(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, [this, watch](QScreen* screen) {
+        watch(screen);
+        QTimer::singleShot(0, this, [this] { screensChanged(); });
+    });
+    connect(qApp, &QGuiApplication::screenRemoved, this,
+            [this] { QTimer::singleShot(0, this, [this] { screensChanged(); }); });
 
     buildMenu();
     FormCreate();
@@ -232,17 +239,19 @@ void TfrmZavIro::setPermanentOptions(const PermanentOptions& options)
         m_permanent = options;
 }
 
-QRect TfrmZavIro::workArea() const
+Monitor TfrmZavIro::clockMonitor() const
 {
-    return m_workArea ? m_workArea() : platform::WorkArea();
+    return CurrentScreenLayout().monitorOf(OuterGeometry(this));
 }
 
-QSize TfrmZavIro::screenSize() const
+void TfrmZavIro::screensChanged()
 {
-    if (m_screenSize)
-        return m_screenSize();
-    QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize(1024, 768);
+    const ScreenLayout now = CurrentScreenLayout();
+    if (now == m_screens)
+        return;
+    if (const std::optional<QPoint> place = PositionAfterLayoutChange(OuterGeometry(this), m_screens, now))
+        move(*place);
+    m_screens = now;
 }
 
 void TfrmZavIro::armTimer()
@@ -332,9 +341,10 @@ void TfrmZavIro::FormActivate()
     }
 
     options.lastPos = stored.keepPos;
-    const QSize screen = screenSize();
-    move(OffScreenCorrection(stored.left, screen.width()), y());
-    move(x(), OffScreenCorrection(stored.top, screen.height()));
+    // Whether the stored place lies on a monitor depends on the size the clock will have.
+    const int size = stored.keepSize && stored.lastOne > 0 ? stored.lastOne : m_skin.CurrentSkin.ClockSize;
+    m_screens = CurrentScreenLayout();
+    move(StartPosition(QPoint(stored.left, stored.top), QSize(size, size), m_screens));
     m_storedPosition = pos();
 
     options.digFormat = ClampDigFormat(stored.digFrm);
@@ -387,6 +397,7 @@ void TfrmZavIro::mPropertiesClick()
         options.raise();
         options.activateWindow();
     } else {
+        options.placeForOpening();
         options.exec();
     }
 }
@@ -481,9 +492,9 @@ void TfrmZavIro::TimerMode()
     // By the outer edges: the toolbar's title bar goes below the clock, not over it. The clock
     // is taken as it stands now; its ticks follow the toolbar from here on.
     const QRect clock = OuterGeometry(this);
-    const QSize screen = screenSize();
-    PlaceByFrame(timer, [timer, clock, screen] {
-        timer->move(ToolbarPositionForClock(clock, OuterGeometry(timer).size(), screen));
+    const QRect monitor = clockMonitor().geometry;
+    PlaceByFrame(timer, [timer, clock, monitor] {
+        timer->move(ToolbarPositionBelow(clock, OuterGeometry(timer).size(), monitor));
     });
     timer->exec();
     m_face->RequestRebuild();
@@ -655,12 +666,12 @@ void TfrmZavIro::moveLeftThenTop(QPoint target)
 void TfrmZavIro::keyPressEvent(QKeyEvent* event)
 {
     const int size = m_skin.CurrentSkin.ClockSize;
-    const QRect area = workArea();
-    if (const std::optional<QPoint> target = MoveForKey(event->key(), event->modifiers(), pos(), size, area.size())) {
+    const Monitor monitor = clockMonitor();
+    if (const std::optional<QPoint> target = MoveForKey(event->key(), event->modifiers(), pos(), size, monitor)) {
         moveLeftThenTop(*target);
         return;
     }
-    if (const int step = SizeStepForKey(event->key(), event->modifiers(), size, area.height())) {
+    if (const int step = SizeStepForKey(event->key(), event->modifiers(), size, monitor.workArea.height())) {
         // A size change goes through the size box: its limits and the rebuild from the controls.
         TSpinEdit* seSize = optionsWindow().seSize;
         seSize->setValue(seSize->value() + step);
@@ -737,11 +748,9 @@ void TfrmZavIro::mouseMoveEvent(QMouseEvent* event)
     if (!m_dragging && windowHandle() && platform::HasWindowSystem() && windowHandle()->startSystemMove())
         return;
     m_dragging = true;
-    const QRect area = workArea();
-    QPoint target = event->globalPosition().toPoint() - m_dragOffset;
-    target.setX(Snap(target.x(), width(), area.left(), area.right() + 1, kSnapDistance));
-    target.setY(Snap(target.y(), height(), area.top(), area.bottom() + 1, kSnapDistance));
-    move(target);
+    const QPoint target = event->globalPosition().toPoint() - m_dragOffset;
+    const Monitor monitor = CurrentScreenLayout().monitorOf(QRect(target, size()));
+    move(SnapToWorkArea(target, size(), monitor, kSnapDistance));
 }
 
 void TfrmZavIro::mouseReleaseEvent(QMouseEvent* event)

@@ -13,6 +13,7 @@
 #include "common/AppDir.h"
 #include "common/Clock.h"
 #include "common/IniFile.h"
+#include "common/WindowPlacement.h"
 #include "face/ClockFace.h"
 #include "face/SkinFile.h"
 #include "face/SkinHooks.h"
@@ -58,10 +59,6 @@ public:
     TfrmTimer& timerWindow();
     // Runs once, right after the options window has been built and shows the clock's values.
     std::function<void(TfrmOptions&)> OnOptionsBuilt;
-    // Where the keys and the snap place the clock (default: the primary screen's work area),
-    // and the whole screen's size (the off-screen correction and the timer toolbar use it).
-    void setWorkAreaProvider(std::function<QRect()> provider) { m_workArea = std::move(provider); }
-    void setScreenSizeProvider(std::function<QSize()> provider) { m_screenSize = std::move(provider); }
     // The keys held down on the keyboard, by native scan code (default: the window system's).
     void setKeysDownProvider(std::function<std::bitset<256>()> provider) { m_keysDown = std::move(provider); }
     // The generator of the random skin choice, seeded once at start-up by the program.
@@ -156,8 +153,9 @@ private:
     void buildMenu();
     void armTimer();
     void setPermanentOptions(const PermanentOptions& options);
-    QRect workArea() const;
-    QSize screenSize() const;
+    // The monitor the clock is on: every placement rule counts from it.
+    Monitor clockMonitor() const;
+    void screensChanged();
     void moveLeftThenTop(QPoint target);
     bool closeDespiteFailedSave(const QString& message);
     bool isRepeatedPress(const QKeyEvent& event) const;
@@ -185,8 +183,8 @@ private:
     QRandomGenerator m_ownRandom;
     QRandomGenerator* m_random = &m_ownRandom;
     QImage m_startupPicture;
-    std::function<QRect()> m_workArea;
-    std::function<QSize()> m_screenSize;
+    // The monitors as they were at the last look: a change tells whether the clock's one went away.
+    ScreenLayout m_screens;
     std::function<std::bitset<256>()> m_keysDown;
     // Keys already down when the window got the focus: their presses until released are repeats.
     std::bitset<256> m_heldAtFocus;

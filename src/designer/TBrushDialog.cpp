@@ -1,8 +1,8 @@
 #include "designer/TBrushDialog.h"
 
-#include "app/ErrorBox.h"
-#include "app/WindowFrame.h"
 #include "common/IoError.h"
+#include "controls/ErrorBox.h"
+#include "controls/Monitors.h"
 #include "designer/ColorPicker.h"
 #include "designer/PatternRowDelegate.h"
 #include "designer/TexturePickers.h"
@@ -17,7 +17,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <utility>
@@ -261,10 +260,7 @@ void TBrushDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    PlaceByFrame(this, [this] {
-        if (const QScreen* shown = screen())
-            move(CentredFramePosition(shown->geometry(), OuterGeometry(this).size()));
-    });
+    CentreOnMonitorOf(this, parentWidget(), MonitorPart::Whole);
     prepareForShow();
 }
 

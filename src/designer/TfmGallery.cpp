@@ -1,9 +1,9 @@
 #include "designer/TfmGallery.h"
 
-#include "app/ErrorBox.h"
 #include "common/GalleryListing.h"
 #include "common/IoError.h"
 #include "common/Picture.h"
+#include "controls/ErrorBox.h"
 #include "designer/TGalleryThumbnail.h"
 
 #include <QScopedValueRollback>

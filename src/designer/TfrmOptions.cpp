@@ -1,13 +1,14 @@
 #include "designer/TfrmOptions.h"
 
-#include "app/ClockSettings.h"
-#include "app/ErrorBox.h"
-#include "app/WindowFrame.h"
 #include "common/IoError.h"
+#include "controls/ErrorBox.h"
+#include "controls/Monitors.h"
 #include "controls/OptionsButtons.h"
 #include "controls/TDsFancyButton.h"
+#include "controls/WindowFrame.h"
 #include "designer/OptionsHelp.h"
 #include "designer/OptionsIcons.h"
+#include "designer/PermanentOptions.h"
 #include "designer/TfmGallery.h"
 
 #include <QButtonGroup>
@@ -22,7 +23,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -56,11 +56,6 @@ TfrmOptions::TfrmOptions(SkinState& skin, const AppDir& appDir, QWidget* parent)
     setMinimumSize(410, 590);
     setMaximumWidth(420);
     resize(420, 630);
-    // Centred by its outer edges, title bar included, once the window manager has framed it.
-    PlaceByFrame(this, [this] {
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            move(CentredFramePosition(screen->availableGeometry(), OuterGeometry(this).size()));
-    });
 
     pcOptions = new QTabWidget(this);
     pcOptions->setObjectName(QStringLiteral("pcOptions"));
@@ -104,13 +99,15 @@ QWidget* TfrmOptions::buildGalleriesPage()
     page->setObjectName(QStringLiteral("tsGalleries"));
     fmGallery = new TfmGallery(m_appDir, page);
     fmGallery->setObjectName(QStringLiteral("fmGallery"));
-    fmGallery->OnThumbnailClick = [this](const QString& skinPath) { ThumbnailClick(skinPath); };
+    fmGallery->OnThumbnailClick = [this](const QString& skinPath) {
+        ThumbnailClick(skinPath);
+    };
 
     // The picture button is kept off screen: previews are taken by "Save skin as...".
     pnlTakePicture = new QWidget(page);
     pnlTakePicture->setObjectName(QStringLiteral("pnlTakePicture"));
-    auto* takePicture = new QPushButton(MakeOptionsIcon(OptionsIcon::Camera), QStringLiteral("  Take a picture"),
-                                        pnlTakePicture);
+    auto* takePicture
+        = new QPushButton(MakeOptionsIcon(OptionsIcon::Camera), QStringLiteral("  Take a picture"), pnlTakePicture);
     takePicture->setObjectName(QStringLiteral("bbTakePicture"));
     takePicture->setAccessibleName(QStringLiteral("Take a picture"));
     connect(takePicture, &QPushButton::clicked, this, [this] { bbTakePictureClick(); });
@@ -348,6 +345,14 @@ void TfrmOptions::changeEvent(QEvent* event)
         ShowSkinInControls();
         activationStep();
     }
+}
+
+void TfrmOptions::placeForOpening()
+{
+    if (m_placed && MonitorOf(this) == MonitorOf(parentWidget()))
+        return;
+    m_placed = true;
+    CentreOnMonitorOf(this, parentWidget(), MonitorPart::WorkArea);
 }
 
 void TfrmOptions::pageChanged(int index)

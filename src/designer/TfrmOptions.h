@@ -56,6 +56,10 @@ public:
     std::function<void()> SelectFirstAlarm;
     std::function<void()> EndAlarmEditing; // releases " Edit selected" when it is down
 
+    // Before it opens: centred on the clock's monitor the first time, and again when the clock has
+    // gone to another monitor since; otherwise it opens where the user left it.
+    void placeForOpening();
+
     // Puts the alarm editor's frame on the "  Alarms  " page.
     void setAlarmEditor(QWidget* editor);
 
@@ -159,6 +163,7 @@ private:
     QButtonGroup* m_digFormatGroup = nullptr;
     bool m_filling = false;
     bool m_changingPage = false; // a page made active by code runs no page-change action
+    bool m_placed = false;
 };
 
 } // namespace horavine

@@ -1,12 +1,12 @@
 // The "Skin Design" page: its controls, and the two copies between them and CurrentSkin.
 
-#include "app/ErrorBox.h"
+#include "controls/ErrorBox.h"
 #include "controls/OptionsButtons.h"
 #include "controls/TDsFancyButton.h"
+#include "controls/TSpinEdit.h"
 #include "designer/ColorPicker.h"
 #include "designer/OptionsIcons.h"
 #include "designer/TColorButton.h"
-#include "designer/TSpinEdit.h"
 #include "designer/TfrmOptions.h"
 
 #include <QButtonGroup>
@@ -32,8 +32,8 @@ QLabel* Label(const QString& text, QWidget* parent)
     return new QLabel(text, parent);
 }
 
-TSpinEdit* SpinEdit(const char* name, int minimum, int maximum, int step, TSpinEdit::Typing typing,
-                    const QString& hint, QWidget* parent)
+TSpinEdit* SpinEdit(const char* name, int minimum, int maximum, int step, TSpinEdit::Typing typing, const QString& hint,
+                    QWidget* parent)
 {
     auto* edit = new TSpinEdit(minimum, maximum, step, typing, parent);
     edit->setObjectName(QString::fromLatin1(name));
@@ -92,8 +92,8 @@ QWidget* TfrmOptions::buildDesignPage()
     m_shapeGroup->button(0)->setChecked(true);
 
     auto* transparency = Group(QStringLiteral("Transparency [%] "), page);
-    seTransparency = SpinEdit("seTransparency", 0, 50, 5, T::TypingAllowed, QStringLiteral("Clock transparency"),
-                              transparency);
+    seTransparency
+        = SpinEdit("seTransparency", 0, 50, 5, T::TypingAllowed, QStringLiteral("Clock transparency"), transparency);
     (new QHBoxLayout(transparency))->addWidget(seTransparency);
 
     auto* general = Group(QStringLiteral(" General "), page);
@@ -151,8 +151,8 @@ QWidget* TfrmOptions::buildDesignPage()
                            QStringLiteral("None"), QStringLiteral("Empty Square"), QStringLiteral("Full Square"),
                            QStringLiteral("Cross"), QStringLiteral("Diamond"), QStringLiteral("Triangle")},
                           10, QStringLiteral("Choose second hand shape"), seconds);
-    bbSecColor = MakeColorButton("bbSecColor", QStringLiteral(" Color"), QStringLiteral("Choose second hand color"),
-                                 seconds);
+    bbSecColor
+        = MakeColorButton("bbSecColor", QStringLiteral(" Color"), QStringLiteral("Choose second hand color"), seconds);
     auto* secondsLayout = new QHBoxLayout(seconds);
     secondsLayout->addWidget(cbSecStyle, 1);
     secondsLayout->addWidget(bbSecColor);
@@ -174,15 +174,15 @@ QWidget* TfrmOptions::buildDesignPage()
     bandLayout->addWidget(Label(QStringLiteral("%"), band));
 
     auto* digital = Group(QStringLiteral(" Digital Clock "), page);
-    cbDigPosition = DropDown("cbDigPosition",
-                             {QStringLiteral("Off"), QStringLiteral("Top"), QStringLiteral("Middle"),
-                              QStringLiteral("Bottom")},
-                             10, QStringLiteral("Digilal clock position/Off"), digital);
+    cbDigPosition
+        = DropDown("cbDigPosition",
+                   {QStringLiteral("Off"), QStringLiteral("Top"), QStringLiteral("Middle"), QStringLiteral("Bottom")},
+                   10, QStringLiteral("Digilal clock position/Off"), digital);
     seDigSize = SpinEdit("seDigSize", 5, 100, 1, T::ArrowsOnly, QStringLiteral("Digital clock size"), digital);
     cbFontNames = DropDown("cbFontNames", {}, 16, QStringLiteral("Digital clock font"), digital);
     fillFontNames();
-    bbDigColor = MakeColorButton("bbDigColor", QStringLiteral(" Color"), QStringLiteral("Digital clock font color"),
-                                 digital);
+    bbDigColor
+        = MakeColorButton("bbDigColor", QStringLiteral(" Color"), QStringLiteral("Digital clock font color"), digital);
     auto* digitalLayout = new QHBoxLayout(digital);
     digitalLayout->addWidget(cbDigPosition);
     digitalLayout->addWidget(seDigSize);
@@ -230,8 +230,8 @@ QWidget* TfrmOptions::buildPermanentPanel(QWidget* page)
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
 
-    const QColor background = QColor::fromRgb(qRgb(kPermanentBackground & 0xFF, (kPermanentBackground >> 8) & 0xFF,
-                                                   (kPermanentBackground >> 16) & 0xFF));
+    const QColor background = QColor::fromRgb(
+        qRgb(kPermanentBackground & 0xFF, (kPermanentBackground >> 8) & 0xFF, (kPermanentBackground >> 16) & 0xFF));
     auto tint = [&](QWidget* widget) {
         QPalette palette = widget->palette();
         palette.setColor(QPalette::Window, background);
@@ -308,8 +308,8 @@ void TfrmOptions::fillFontNames()
 
 void TfrmOptions::connectSkinControls()
 {
-    for (TColorButton* button : {bbHourStC, bbHourEndC, bbMinStC, bbMinEndC, bbBgColor, bbTicsColor, bbSecColor,
-                                 bbDigColor})
+    for (TColorButton* button :
+         {bbHourStC, bbHourEndC, bbMinStC, bbMinEndC, bbBgColor, bbTicsColor, bbSecColor, bbDigColor})
         connect(button, &QPushButton::clicked, this, [this, button] { colorButtonClick(button); });
     for (TSpinEdit* edit : {seTicsWidth, seSize, seDigSize, seHourMdC, seMinMdC, seTransparency})
         connect(edit, &TSpinEdit::valueChanged, this, [this] { commonChange(); });

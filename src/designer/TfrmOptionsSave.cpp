@@ -1,12 +1,12 @@
 // Saving skins with their gallery previews, loading a skin from its thumbnail, and the texture
 // button: the options window's roads that reach beyond its controls.
 
-#include "app/ErrorBox.h"
 #include "common/FilePaths.h"
 #include "common/IoError.h"
 #include "common/Picture.h"
-#include "designer/SaveDialogs.h"
+#include "controls/ErrorBox.h"
 #include "designer/EditTexture.h"
+#include "designer/SaveDialogs.h"
 #include "designer/TfmGallery.h"
 #include "designer/TfrmOptions.h"
 #include "face/FaceOverlay.h"

@@ -2,8 +2,6 @@
 
 #include "face/FaceGeometry.h"
 
-#include <algorithm>
-
 namespace horavine {
 
 void TimerState::show()
@@ -36,14 +34,6 @@ void TimerState::tick()
     if (!m_running || m_paused)
         return;
     m_elapsed = (m_elapsed * 86400.0 + 1.0) / 86400.0;
-}
-
-QPoint ToolbarPositionForClock(QRect clock, QSize toolbar, QSize screen)
-{
-    // Kept 70 pixels inside the screen so the toolbar can always be grabbed.
-    const int top = std::min(clock.y() + clock.height(), screen.height() - 70);
-    const int centred = NearestInt(clock.x() + clock.width() / 2.0 - toolbar.width() / 2.0);
-    return QPoint(std::min(screen.width() - 70, centred), top);
 }
 
 QPoint ClockPositionAboveToolbar(QRect toolbar, QSize clock)

@@ -35,11 +35,6 @@ private:
     bool m_paused = false;
 };
 
-// Where the toolbar goes when timer mode starts: just below the clock and centred on it, but
-// its top no lower than screen height - 70 and its left no further right than screen width - 70.
-// screen is the whole primary screen, not the work area.
-QPoint ToolbarPositionForClock(QRect clock, QSize toolbar, QSize screen);
-
 // Where the clock goes at each tick while the toolbar is up: directly above it, centred on it.
 QPoint ClockPositionAboveToolbar(QRect toolbar, QSize clock);
 

@@ -2,7 +2,7 @@
 // timer toolbar placed by its frame.
 
 #include "ClockWindowFixture.h"
-#include "app/WindowFrame.h"
+#include "controls/WindowFrame.h"
 #include "support/FileSizeLimit.h"
 
 #include <QCoreApplication>

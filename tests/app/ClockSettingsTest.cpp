@@ -110,31 +110,6 @@ TEST_F(ClockSettingsTest, DigFrmIsHeldToTheRadioGroupsRange)
     }
 }
 
-TEST(OffScreenCorrection, OnlyBeyondTheRightOrBottomEdgeIsPulledToHalfTheScreen)
-{
-    const struct
-    {
-        int stored;
-        int extent;
-        int placed;
-    } cases[] = {
-        // clang-format off
-        {5000, 1366, 683},
-        {1367, 1366, 683},
-        {1366, 1366, 1366}, // equal stays
-        {-200, 1366, -200}, // negative stays
-        {-5000, 1366, -5000},
-        {900, 768, 384},
-        {2000, 1365, 682}, // 682.5, to the even neighbour
-        {2000, 767, 384}, // 383.5, to the even neighbour
-        // clang-format on
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.stored << " on " << c.extent);
-        EXPECT_EQ(OffScreenCorrection(c.stored, c.extent), c.placed);
-    }
-}
-
 // --- the skin to start with
 
 TEST_F(ClockSettingsTest, RandomSkinIsOneOfTheGallerysSkinsDrawnByTheGenerator)

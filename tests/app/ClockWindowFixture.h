@@ -7,11 +7,12 @@
 
 #include "ShellTestApp.h"
 #include "alarms/AlarmRecord.h"
-#include "app/ErrorBox.h"
 #include "app/TfrmZavIro.h"
 #include "common/AppDir.h"
 #include "common/Clock.h"
 #include "common/DayCount.h"
+#include "controls/ErrorBox.h"
+#include "controls/Monitors.h"
 #include "designer/TfrmOptions.h"
 #include "face/SkinState.h"
 #include "timer/TfrmTimer.h"
@@ -41,12 +42,14 @@ protected:
         QDir(m_dir.path()).mkpath(QStringLiteral("Skins"));
         QDir(m_dir.path()).mkpath(QStringLiteral("Alarm"));
         SetErrorBoxHandler([this](const QString& text) { messages.append(text); });
+        SetScreenLayoutProvider([this] { return screens; });
     }
 
     void TearDown() override
     {
         window.reset(); // owns the other windows
         SetErrorBoxHandler({});
+        SetScreenLayoutProvider({});
     }
 
     AppDir appDir() const { return AppDir(m_dir.path()); }
@@ -70,8 +73,6 @@ protected:
     void start(QStringList arguments = {QStringLiteral("horavine")}, bool firstTick = true)
     {
         window = std::make_unique<TfrmZavIro>(skin, alarms, appDir(), clock, arguments);
-        window->setWorkAreaProvider([] { return QRect(0, 0, 1366, 728); });
-        window->setScreenSizeProvider([] { return QSize(1366, 768); });
         window->AskCloseUnsaved = [this](const QString& question) {
             messages.append(question);
             return closeUnsaved;
@@ -83,6 +84,8 @@ protected:
     }
 
     ManualClock clock{Moment(10, 10, 30)};
+    // A 1366 x 768 screen with a 40-pixel panel at the bottom, unless a test plugs in others.
+    ScreenLayout screens{{Monitor{{0, 0, 1366, 768}, {0, 0, 1366, 728}}}};
     SkinState skin;
     AlarmList alarms;
     // Built on first use, as a user's key or menu choice would.

@@ -1,12 +1,12 @@
 #include "ClockWindowFixture.h"
 #include "app/TTrayNotifyIcon.h"
+#include "controls/TSpinEdit.h"
 #include "face/ClockFace.h"
 #include "face/WindowShape.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include "designer/TSpinEdit.h"
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>

@@ -9,7 +9,8 @@ namespace {
 
 constexpr Qt::KeyboardModifiers kPad = Qt::KeypadModifier;
 constexpr Qt::KeyboardModifiers kMain = Qt::NoModifier;
-const QSize kWorkArea(1366, 728);
+// A 1366 x 768 screen less a 40-pixel panel.
+const Monitor kScreen{{0, 0, 1366, 768}, {0, 0, 1366, 728}};
 constexpr int kSize = 400;
 const QPoint kFrom(100, 50);
 
@@ -61,7 +62,7 @@ TEST(KeyMoves, EveryKeyOfTheTableOnA1366By728WorkArea)
     };
     for (const MoveCase& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(MoveForKey(c.key, c.modifiers, kFrom, kSize, kWorkArea), c.placed);
+        EXPECT_EQ(MoveForKey(c.key, c.modifiers, kFrom, kSize, kScreen), c.placed);
     }
 }
 
@@ -80,7 +81,9 @@ TEST(KeyMoves, CentreRoundsHalvesToTheEvenNeighbour)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.area.width() << " x " << c.area.height() << ", S " << c.size);
-        EXPECT_EQ(MoveForKey(Qt::Key_5, kPad, QPoint(7, 7), c.size, c.area), c.placed);
+        EXPECT_EQ(
+            MoveForKey(Qt::Key_5, kPad, QPoint(7, 7), c.size, Monitor{{QPoint(0, 0), c.area}, {QPoint(0, 0), c.area}}),
+            c.placed);
     }
 }
 
@@ -89,7 +92,7 @@ std::pair<QPoint, int> pressUntilStopped(int key, QPoint from, int size)
 {
     QPoint at = from;
     int moves = 0;
-    while (const std::optional<QPoint> next = MoveForKey(key, kMain, at, size, kWorkArea)) {
+    while (const std::optional<QPoint> next = MoveForKey(key, kMain, at, size, kScreen)) {
         at = *next;
         if (++moves > 1000)
             break;
@@ -147,7 +150,7 @@ TEST(KeyMoves, PadPlusAndMinusStepTheSizeByTen)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(SizeStepForKey(c.key, c.modifiers, c.size, kWorkArea.height()), c.step);
+        EXPECT_EQ(SizeStepForKey(c.key, c.modifiers, c.size, kScreen.workArea.height()), c.step);
     }
 }
 

@@ -2,7 +2,7 @@
 // values meanwhile, the first open shows them, and the settings saved either way are the same.
 
 #include "ClockWindowFixture.h"
-#include "designer/TSpinEdit.h"
+#include "controls/TSpinEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>

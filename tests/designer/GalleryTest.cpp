@@ -1,6 +1,6 @@
-#include "app/ErrorBox.h"
 #include "app/ShellTestApp.h"
 #include "common/Picture.h"
+#include "controls/ErrorBox.h"
 #include "designer/TGalleryThumbnail.h"
 #include "designer/TfmGallery.h"
 

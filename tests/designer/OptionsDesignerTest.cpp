@@ -2,10 +2,11 @@
 // saved skin arrives in its gallery with its preview.
 
 #include "app/ClockWindowFixture.h"
+#include "controls/TDsFancyButton.h"
+#include "controls/TSpinEdit.h"
 #include "designer/ColorPicker.h"
 #include "designer/SaveDialogs.h"
 #include "designer/TColorButton.h"
-#include "designer/TSpinEdit.h"
 #include "designer/TfmGallery.h"
 #include "face/FacePhoto.h"
 #include "face/SkinFile.h"
@@ -13,11 +14,9 @@
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
-#include "controls/TDsFancyButton.h"
-
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QTest>
 

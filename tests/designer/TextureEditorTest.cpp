@@ -1,5 +1,5 @@
-#include "app/ErrorBox.h"
 #include "app/ShellTestApp.h"
+#include "controls/ErrorBox.h"
 #include "designer/ColorPicker.h"
 #include "designer/EditTexture.h"
 #include "designer/PatternRowDelegate.h"

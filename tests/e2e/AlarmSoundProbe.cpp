@@ -6,9 +6,9 @@
 // silent:     with no sound output the alarm shows silently and stays until clicked.
 // Prints "ok - ..." or "not ok - ..." per check and exits 0 when all passed.
 
-#include "sound/QtAlarmSound.h"
 #include "alarms/ui/TfrmShowPic.h"
-#include "app/ErrorBox.h"
+#include "controls/ErrorBox.h"
+#include "sound/QtAlarmSound.h"
 
 #include <QApplication>
 #include <QAudioDevice>

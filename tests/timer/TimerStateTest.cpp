@@ -138,30 +138,6 @@ TEST(TimerState, ADayOfTicksCountsWholeSeconds)
     EXPECT_EQ(DecodeTime(timer.Elapsed()), (TimeParts{1, 1, 1, 0}));
 }
 
-TEST(TimerPlacement, ToolbarGoesBelowTheClockCentredAndStaysOnScreen)
-{
-    const QSize toolbar(143, 34);
-    const QSize screen(1366, 768);
-    const struct
-    {
-        const char* name;
-        QRect clock;
-        QPoint placed;
-    } cases[] = {
-        // left = nearest(100 + 200 - 71.5) = nearest(228.5) = 228 (even); top = 50 + 400
-        {"below and centred", {100, 50, 400, 400}, {228, 450}},
-        {"odd half the other way", {101, 50, 400, 400}, {230, 450}}, // 229.5 -> 230
-        {"near the bottom: top held at 768 - 70", {100, 500, 400, 400}, {228, 698}},
-        {"near the right: left held at 1366 - 70", {1200, 50, 400, 400}, {1296, 450}},
-        {"exactly at the limits", {1167, 298, 400, 400}, {1296, 698}}, // 1295.5 -> 1296
-        {"off the left edge stays", {-300, -100, 400, 400}, {-172, 300}}, // -171.5 -> -172
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(ToolbarPositionForClock(c.clock, toolbar, screen), c.placed);
-    }
-}
-
 TEST(TimerPlacement, ClockStandsDirectlyAboveTheToolbar)
 {
     const struct

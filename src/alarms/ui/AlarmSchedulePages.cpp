@@ -4,7 +4,7 @@
 #include "common/DateFormat.h"
 #include "common/FormatSettings.h"
 #include "controls/ControlNames.h"
-#include "designer/TSpinEdit.h"
+#include "controls/TSpinEdit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

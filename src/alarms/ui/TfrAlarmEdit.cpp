@@ -5,9 +5,9 @@
 #include "alarms/ui/AlarmSchedulePages.h"
 #include "alarms/ui/AlarmShowGroup.h"
 #include "alarms/ui/TfrAlarm.h"
-#include "app/ErrorBox.h"
 #include "common/Clock.h"
 #include "common/IoError.h"
+#include "controls/ErrorBox.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

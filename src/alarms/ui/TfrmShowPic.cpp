@@ -3,14 +3,14 @@
 #include "alarms/AlarmMessage.h"
 #include "alarms/ui/DesktopDocumentOpener.h"
 #include "alarms/ui/LoadedAlarmSound.h"
-#include "app/ErrorBox.h"
 #include "common/FilePaths.h"
 #include "common/Picture.h"
+#include "controls/ErrorBox.h"
+#include "controls/Monitors.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHideEvent>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -155,13 +155,9 @@ void TfrmShowPic::showText(const QString& text)
 
 void TfrmShowPic::centreOnScreen()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return;
-    // The frame is known once the window has been on screen; until then the inside is centred.
-    const QRect area = screen->geometry();
-    const QSize outside = frameGeometry().size();
-    move(area.x() + (area.width() - outside.width()) / 2, area.y() + (area.height() - outside.height()) / 2);
+    // On the clock's monitor. The frame is known once the window has been on screen; until then
+    // the inside is centred.
+    move(CentredPosition(MonitorOf(parentWidget()).geometry, frameGeometry().size()));
 }
 
 void TfrmShowPic::Image1Click()

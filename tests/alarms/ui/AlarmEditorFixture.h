@@ -9,11 +9,11 @@
 #include "alarms/ui/AlarmSchedulePages.h"
 #include "alarms/ui/AlarmShowGroup.h"
 #include "alarms/ui/TfrAlarm.h"
-#include "app/ErrorBox.h"
 #include "common/Clock.h"
 #include "common/DateFormat.h"
 #include "common/IoError.h"
-#include "designer/TSpinEdit.h"
+#include "controls/ErrorBox.h"
+#include "controls/TSpinEdit.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 #include "alarms/AlarmTestSupport.h"
 #include "alarms/FakeAlarmSound.h"
 #include "alarms/ui/TfrmShowPic.h"
-#include "app/ErrorBox.h"
 #include "app/ShellTestApp.h"
 #include "common/Picture.h"
+#include "controls/ErrorBox.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

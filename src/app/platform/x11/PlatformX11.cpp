@@ -1,7 +1,6 @@
 #include "app/Platform.h"
 
 #include <QGuiApplication>
-#include <QScreen>
 #include <QSocketNotifier>
 #include <QWidget>
 #include <QWindow>
@@ -120,12 +119,6 @@ void SignalToPipe(int signal)
 }
 
 } // namespace
-
-QRect WorkArea()
-{
-    QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-}
 
 void SetStayOnTop(QWidget* window, bool onTop)
 {

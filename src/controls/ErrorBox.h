@@ -13,5 +13,8 @@ void ShowErrorBox(QWidget* parent, const QString& text);
 // A plain message box ("Texture file not found."); the same recorder takes it in tests.
 void ShowMessageBox(QWidget* parent, const QString& text);
 void SetErrorBoxHandler(std::function<void(const QString&)> handler);
+// A box without a parent (the clock may be hidden, and a box owned by a hidden window may be
+// hidden with it) opens centred on the monitor this window is on: the clock.
+void SetMessageBoxAnchor(const QWidget* anchor);
 
 } // namespace horavine

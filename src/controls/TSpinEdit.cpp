@@ -1,4 +1,4 @@
-#include "designer/TSpinEdit.h"
+#include "controls/TSpinEdit.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "app/WindowFrame.h"
+#include "controls/WindowFrame.h"
 
 #include <QEvent>
 #include <QString>
@@ -82,11 +82,6 @@ void PlaceByFrame(QWidget* window, std::function<void()> place)
         pending->replace(std::move(place));
     else
         new PendingPlacement(window, std::move(place));
-}
-
-QPoint CentredFramePosition(QRect area, QSize outside)
-{
-    return QPoint(area.x() + (area.width() - outside.width()) / 2, area.y() + (area.height() - outside.height()) / 2);
 }
 
 } // namespace horavine

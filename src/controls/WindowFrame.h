@@ -5,9 +5,7 @@
 // the outside, and the placement runs once more as soon as the frame is known, so a rule that
 // counts the frame holds from the window's first show on.
 
-#include <QPoint>
 #include <QRect>
-#include <QSize>
 #include <functional>
 
 class QWidget;
@@ -23,9 +21,5 @@ QRect OuterGeometry(const QWidget* window);
 
 // True once the window system has told the window's frame (a frameless window never has one).
 bool FrameKnown(const QWidget* window);
-
-// The top-left corner that centres a window of the given outer size on area; an odd pixel left
-// over goes to the right and the bottom.
-QPoint CentredFramePosition(QRect area, QSize outside);
 
 } // namespace horavine

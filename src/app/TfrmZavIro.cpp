@@ -95,7 +95,7 @@ TfrmZavIro::TfrmZavIro(SkinState& skin, AlarmList& alarms, const AppDir& appDir,
     }
     setWindowIcon(StartupIcon(m_startupPicture));
 
-    SetMessageBoxAnchor(this);
+    SetMessageBoxArea([this] { return boxMonitor().workArea; });
     // Centred on the primary monitor until the stored place is known.
     m_screens = CurrentScreenLayout();
     move(CentredPosition(m_screens.primary().workArea, size()));
@@ -156,6 +156,7 @@ void TfrmZavIro::FormCreate()
 
 TfrmZavIro::~TfrmZavIro()
 {
+    SetMessageBoxArea({});
     // Built on demand as children: gone before the face and the skin file their wiring reaches.
     delete m_options.data();
     delete m_timer.data();
@@ -242,6 +243,18 @@ void TfrmZavIro::setPermanentOptions(const PermanentOptions& options)
 Monitor TfrmZavIro::clockMonitor() const
 {
     return CurrentScreenLayout().monitorOf(OuterGeometry(this));
+}
+
+// Before the first activation has placed the clock (a missed alarm is reported before the clock
+// shows), the monitor of the place it is about to take.
+Monitor TfrmZavIro::boxMonitor() const
+{
+    const ScreenLayout screens = CurrentScreenLayout();
+    if (m_activated || !m_settingsFile)
+        return screens.monitorOf(OuterGeometry(this));
+    const StartupSettings stored = ReadStartupSettings(*m_settingsFile);
+    const QSize size(m_skin.CurrentSkin.ClockSize, m_skin.CurrentSkin.ClockSize);
+    return screens.monitorOf(QRect(StartPosition(QPoint(stored.left, stored.top), size, screens), size));
 }
 
 void TfrmZavIro::screensChanged()
@@ -555,6 +568,14 @@ void TfrmZavIro::hideTaskbarEntry()
 
 void TfrmZavIro::shapeForm(int size, int notCircular, int rounded, int alphaLevel)
 {
+    // Moved onto a monitor of another scale, the window keeps its size and outline in device
+    // pixels: a size and outline that differ for a moment make Qt set both anew for this monitor.
+    const qreal ratio = devicePixelRatioF();
+    if (m_shapedForRatio != 0.0 && ratio != m_shapedForRatio) {
+        setFixedSize(size + 1, size + 1);
+        clearMask();
+    }
+    m_shapedForRatio = ratio;
     setFixedSize(size, size);
     setMask(WindowOutline(size, notCircular != 0, rounded != 0));
     setWindowOpacity(alphaLevel / 255.0);

@@ -155,6 +155,7 @@ private:
     void setPermanentOptions(const PermanentOptions& options);
     // The monitor the clock is on: every placement rule counts from it.
     Monitor clockMonitor() const;
+    Monitor boxMonitor() const;
     void screensChanged();
     void moveLeftThenTop(QPoint target);
     bool closeDespiteFailedSave(const QString& message);
@@ -193,6 +194,7 @@ private:
     int m_tag = -1;
     bool m_activated = false;
     bool m_shapedOnce = false;
+    qreal m_shapedForRatio = 0.0;
     std::optional<QPoint> m_storedPosition;
     QPoint m_dragOffset;
     bool m_dragging = false;

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPointer>
+#include <QShowEvent>
 
 namespace horavine {
 
@@ -14,11 +14,29 @@ std::function<void(const QString&)>& Handler()
     static std::function<void(const QString&)> handler;
     return handler;
 }
-QPointer<const QWidget>& Anchor()
+std::function<QRect()>& BoxArea()
 {
-    static QPointer<const QWidget> anchor;
-    return anchor;
+    static std::function<QRect()> area;
+    return area;
 }
+
+// A message box sizes itself to its text as it is shown: it is placed from there on.
+class PlacedBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+    std::function<QRect()> area;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        if (event->spontaneous() || !area)
+            return;
+        // By its inside: its frame is not known before it shows.
+        move(CentredPosition(area(), size()));
+    }
+};
 
 void ShowBox(QMessageBox::Icon icon, QWidget* parent, const QString& text)
 {
@@ -26,11 +44,11 @@ void ShowBox(QMessageBox::Icon icon, QWidget* parent, const QString& text)
         Handler()(text);
         return;
     }
-    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+    PlacedBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
     // Qt puts a box with a parent over its parent; one without would go to the monitor under
     // the mouse pointer.
     if (!parent)
-        CentreOnMonitorOf(&box, Anchor().data(), MonitorPart::WorkArea);
+        box.area = BoxArea();
     box.exec();
 }
 
@@ -46,9 +64,9 @@ void ShowMessageBox(QWidget* parent, const QString& text)
     ShowBox(QMessageBox::Information, parent, text);
 }
 
-void SetMessageBoxAnchor(const QWidget* anchor)
+void SetMessageBoxArea(std::function<QRect()> area)
 {
-    Anchor() = anchor;
+    BoxArea() = std::move(area);
 }
 
 void SetErrorBoxHandler(std::function<void(const QString&)> handler)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <functional>
 
@@ -14,7 +15,7 @@ void ShowErrorBox(QWidget* parent, const QString& text);
 void ShowMessageBox(QWidget* parent, const QString& text);
 void SetErrorBoxHandler(std::function<void(const QString&)> handler);
 // A box without a parent (the clock may be hidden, and a box owned by a hidden window may be
-// hidden with it) opens centred on the monitor this window is on: the clock.
-void SetMessageBoxAnchor(const QWidget* anchor);
+// hidden with it) opens centred on the area this gives: the clock's monitor.
+void SetMessageBoxArea(std::function<QRect()> area);
 
 } // namespace horavine

@@ -47,10 +47,16 @@ Monitor MonitorOf(const QWidget* window)
 
 void CentreOnMonitorOf(QWidget* window, const QWidget* anchor, MonitorPart part)
 {
-    PlaceByFrame(window, [window, anchor = QPointer<const QWidget>(anchor), part] {
+    CentreOn(window, [anchor = QPointer<const QWidget>(anchor), part] {
         const Monitor monitor = MonitorOf(anchor.data());
-        const QRect area = part == MonitorPart::WorkArea ? monitor.workArea : monitor.geometry;
-        window->move(CentredPosition(area, OuterGeometry(window).size()));
+        return part == MonitorPart::WorkArea ? monitor.workArea : monitor.geometry;
+    });
+}
+
+void CentreOn(QWidget* window, std::function<QRect()> area)
+{
+    PlaceByFrame(window, [window, area = std::move(area)] {
+        window->move(CentredPosition(area(), OuterGeometry(window).size()));
     });
 }
 

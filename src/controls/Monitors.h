@@ -25,5 +25,7 @@ enum class MonitorPart { WorkArea, Whole };
 // it) on the monitor that anchor is on: the clock for its own windows, the opening window for a
 // dialog; the primary monitor without an anchor.
 void CentreOnMonitorOf(QWidget* window, const QWidget* anchor, MonitorPart part);
+// The same on the area the function gives when the window is placed.
+void CentreOn(QWidget* window, std::function<QRect()> area);
 
 } // namespace horavine

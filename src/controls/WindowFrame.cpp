@@ -58,7 +58,9 @@ QRect OuterGeometry(const QWidget* window)
     // The widget keeps the frame it saw at its last move or resize. A window shown again may be
     // framed anew right where it was, with no move at all, while the widget still holds the frame
     // it read before the window manager had framed it; the window system's handle follows.
-    if (const QWindow* handle = window->windowHandle(); handle && window->isVisible())
+    // While it is being shown, the handle may not have the widget's geometry yet.
+    if (const QWindow* handle = window->windowHandle();
+        handle && window->isVisible() && handle->geometry() == window->geometry())
         return handle->frameGeometry();
     return window->frameGeometry();
 }

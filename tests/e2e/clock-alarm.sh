@@ -24,6 +24,7 @@ cleanup() {
 }
 trap cleanup EXIT
 . "$(dirname "$0")/private-pulse.sh"
+. "$(dirname "$0")/alarm-file.sh"
 
 
 mkdir -p "$app"
@@ -31,26 +32,9 @@ cp "$exe" "$app/horavine"
 cp "$(dirname "$exe")/libhoravine_sound.so" "$app/" # the sound plugin
 cp -r "$data"/. "$app/"
 
-# Alarm/Alarms.cfg with one enabled daily alarm at HH:MM from today, showing the shipped picture
-# and playing the shipped chime for its length: the 672-byte record, field by field.
-write_alarm() {
-    perl -MTime::Local -e '
-        my ($file, $hour, $minute, $folder) = @ARGV;
-        my @t = localtime;
-        my $today = int(timegm(0, 0, 0, $t[3], $t[4], $t[5]) / 86400) + 25569;
-        my $text = sub { my ($s, $n) = @_; pack("C a$n", length($s), $s) };
-        my $record = pack("C x7 d< l< x4 d< d< C C x2 l< d< l< x4 d< a8 C x3 l< l< l< a13",
-                          1, 0, 1, ($hour * 60 + $minute) / 1440, 0, 0, 0, 1, $today, 1, 0,
-                          "F" x 8, 0, 1, 1, 1, "F" x 13)
-            . $text->("Coffee", 12) . $text->("$folder/WakeUp.jpg", 180)
-            . $text->("$folder/Chime.wav", 180) . $text->("", 180) . pack("C C x l<", 1, 1, 0);
-        length($record) == 672 or die "record of " . length($record) . " bytes\n";
-        open(my $out, ">:raw", $file) or die "$file: $!\n";
-        print $out $record;
-    ' "$app/Alarm/Alarms.cfg" "$1" "$2" "$app/Alarm"
+write_alarm_at() { # HOUR MINUTE
+    write_alarm "$app/Alarm/Alarms.cfg" "$1" "$2" "$app/Alarm"
 }
-
-alarm_window() { xdotool search --onlyvisible --name '^Your alarm is on' 2>/dev/null | head -1; }
 
 # One alarm: set for the coming minute (or the one after, too close to it), the clock started,
 # and the window awaited. Leaves window, appeared_at (seconds of the minute) and heard set.
@@ -60,7 +44,7 @@ ring_once() {
     second=$((10#$(date +%S)))
     local target
     if [ "$second" -le 50 ]; then target=$(date -d '+1 minute' +%H:%M); else target=$(date -d '+2 minute' +%H:%M); fi
-    write_alarm "$((10#${target%:*}))" "$((10#${target#*:}))"
+    write_alarm_at "$((10#${target%:*}))" "$((10#${target#*:}))"
     "$app/horavine" >"$work/$label.log" 2>&1 &
     clock_pid=$!
     window=

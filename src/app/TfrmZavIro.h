@@ -90,6 +90,8 @@ public:
     void EndSession();
     bool saveFailedAtEnd() const { return m_saveFailedAtEnd; }
     void Timer1Timer(); // one tick, then the timer is re-armed to the next whole second
+    // The monitors changed: the clock leaves a monitor that went away.
+    void screensChanged();
 
     ClockFace& face() { return *m_face; }
     const ClockFace& face() const { return *m_face; }
@@ -156,7 +158,6 @@ private:
     // The monitor the clock is on: every placement rule counts from it.
     Monitor clockMonitor() const;
     Monitor boxMonitor() const;
-    void screensChanged();
     void moveLeftThenTop(QPoint target);
     bool closeDespiteFailedSave(const QString& message);
     bool isRepeatedPress(const QKeyEvent& event) const;

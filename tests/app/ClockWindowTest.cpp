@@ -180,6 +180,28 @@ TEST_F(ClockWindow, LeftArrowStopsHalfTheClockOffTheScreen)
     EXPECT_EQ(window->x(), -200);
 }
 
+TEST_F(ClockWindow, OnSeveralMonitorsTheClocksOwnMonitorIsTheScreen)
+{
+    const Monitor left{{0, 0, 1920, 1080}, {0, 0, 1920, 1050}};
+    const Monitor right{{1920, 0, 1920, 1080}, {1920, 0, 1920, 1080}};
+    screens = ScreenLayout({left, right});
+    writeSettings("[Position]\nKeepIt=1\nLeft=2500\nTop=300\n");
+    start();
+    EXPECT_EQ(window->pos(), QPoint(2500, 300)) << "the stored place on the second monitor";
+    QTest::keyClick(window.get(), Qt::Key_3, Qt::KeypadModifier);
+    EXPECT_EQ(window->pos(), QPoint(3441, 680));
+    QTest::keyClick(window.get(), Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(options()->seSize->value(), 410) << "the second monitor is taller than the clock";
+
+    // Its monitor unplugged: onto the remaining one, wholly, and saved there.
+    screens = ScreenLayout({left});
+    window->screensChanged();
+    EXPECT_EQ(window->pos(), QPoint(1510, 640));
+    window->close();
+    EXPECT_TRUE(settingsText().contains("Left=1510\r\nTop=640") || settingsText().contains("Left=1510\nTop=640"))
+        << settingsText().constData();
+}
+
 TEST_F(ClockWindow, PadPlusAndMinusResizeThroughTheSizeControl)
 {
     start();

@@ -1,6 +1,7 @@
 #include "designer/TfrmOptions.h"
 
 #include "common/IoError.h"
+#include "common/Version.h"
 #include "controls/ErrorBox.h"
 #include "controls/Monitors.h"
 #include "controls/OptionsButtons.h"
@@ -45,7 +46,7 @@ TfrmOptions::TfrmOptions(SkinState& skin, const AppDir& appDir, QWidget* parent)
     , m_appDir(appDir)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Horavine Clock v3.05  -  Options"));
+    setWindowTitle(QStringLiteral("Horavine Clock v" HORAVINE_VERSION "  -  Options"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setModal(true);

@@ -1,4 +1,4 @@
-# Horavine: make run | make test | make bench | make fuzz [FUZZ_SECONDS=N] | make cli-path | make clean
+# Horavine: make run | make test | make package | make bench | make fuzz [FUZZ_SECONDS=N] | make cli-path | make clean
 # SANITIZE=1 builds and tests in build-sanitize/ under AddressSanitizer and UndefinedBehaviorSanitizer.
 SANITIZE ?= 0
 ifeq ($(SANITIZE),1)
@@ -13,7 +13,7 @@ JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench fuzz cli-path clean
+.PHONY: all deps configure build run test package bench fuzz cli-path clean
 
 all: build
 
@@ -31,6 +31,10 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, $(BUILD)/horavine_<version>_<arch>.deb, from the install rules.
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@scripts/run-bench $(BUILD)

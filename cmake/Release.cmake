@@ -1,0 +1,35 @@
+# The release this tree builds: its notes are dist/changelog (the package's changelog), whose
+# newest entry must be for the project's version, and whose date is the release date shown by the
+# manual pages and the AppStream metadata.
+file(STRINGS ${CMAKE_SOURCE_DIR}/dist/changelog horavine_changelog_lines)
+list(GET horavine_changelog_lines 0 horavine_changelog_head)
+if(NOT horavine_changelog_head MATCHES "^horavine \\(([^)]+)\\) ")
+    message(FATAL_ERROR "dist/changelog does not begin with an entry \"horavine (VERSION) ...\"")
+endif()
+if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+    message(FATAL_ERROR "dist/changelog's newest entry is for ${CMAKE_MATCH_1}, the project is "
+                        "${PROJECT_VERSION}: add an entry for ${PROJECT_VERSION} at its top")
+endif()
+
+# The newest entry's trailer: " -- Name <address>  Thu, 10 Dec 2026 12:00:00 +0000".
+set(HORAVINE_RELEASE_DATE)
+foreach(line IN LISTS horavine_changelog_lines)
+    if(line MATCHES "^ -- .*  [A-Z][a-z][a-z], ([0-9][0-9]?) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+        set(day ${CMAKE_MATCH_1})
+        set(year ${CMAKE_MATCH_3})
+        list(FIND "Jan;Feb;Mar;Apr;May;Jun;Jul;Aug;Sep;Oct;Nov;Dec" ${CMAKE_MATCH_2} month)
+        math(EXPR month "${month} + 1")
+        string(LENGTH "${day}" day_length)
+        if(day_length EQUAL 1)
+            set(day 0${day})
+        endif()
+        if(month LESS 10)
+            set(month 0${month})
+        endif()
+        set(HORAVINE_RELEASE_DATE ${year}-${month}-${day})
+        break()
+    endif()
+endforeach()
+if(NOT HORAVINE_RELEASE_DATE)
+    message(FATAL_ERROR "dist/changelog's newest entry has no trailer line with its date")
+endif()

@@ -32,9 +32,8 @@ QString flagText(const char* flags, int first, int last)
     return out;
 }
 
-int list(const QStringList& rest)
+int list(const Arguments& args)
 {
-    const Arguments args(rest, {QStringLiteral("--now"), QStringLiteral("--locale")}, {QStringLiteral("--24")});
     args.expectPositionals(1, 1);
     const AlarmList alarms = loadAlarms(args.positional(0, QStringLiteral("FILE.cfg")));
     const FormatSettings settings = FormatSettings::fromLocale(LocaleOption(args));
@@ -49,8 +48,9 @@ int list(const QStringList& rest)
     QString out;
     for (int i = 0; i < static_cast<int>(alarms.size()); ++i) {
         const AlarmRowTexts row = DescribeAlarmRow(alarms, i, amPm, *clock, settings);
-        out += QStringList{QString::number(i), row.enabled ? QStringLiteral("1") : QStringLiteral("0"), row.name,
-                           row.kind, row.time, row.nextDate}
+        out += QStringList{QString::number(i), row.enabled ? QStringLiteral("1") : QStringLiteral("0"),
+                           row.name,           row.kind,
+                           row.time,           row.nextDate}
                    .join(QLatin1Char('\t'));
         out += QLatin1Char('\n');
     }
@@ -58,9 +58,8 @@ int list(const QStringList& rest)
     return 0;
 }
 
-int due(const QStringList& rest)
+int due(const Arguments& args)
 {
-    const Arguments args(rest, {QStringLiteral("--at"), QStringLiteral("--only")}, {QStringLiteral("--missed")});
     args.expectPositionals(1, 1);
     const TDateTime moment = MomentOption(args, QStringLiteral("--at"));
     int only = -1;
@@ -76,9 +75,8 @@ int due(const QStringList& rest)
     return 0;
 }
 
-int show(const QStringList& rest)
+int show(const Arguments& args)
 {
-    const Arguments args(rest, {}, {});
     args.expectPositionals(1, 1);
     const AlarmList alarms = loadAlarms(args.positional(0, QStringLiteral("FILE.cfg")));
     JsonWriter json;
@@ -130,14 +128,23 @@ int show(const QStringList& rest)
 
 } // namespace
 
-int RunAlarmsCommand(const QStringList& args)
+int RunAlarmsList(const Arguments& args)
 {
-    return RunSubcommand(QStringLiteral("alarms"), args, {{"list", list}, {"due", due}, {"show", show}});
+    return list(args);
 }
 
-int RunFormatCommand(const QStringList& rest)
+int RunAlarmsDue(const Arguments& args)
 {
-    const Arguments args(rest, {QStringLiteral("--at"), QStringLiteral("--locale")}, {});
+    return due(args);
+}
+
+int RunAlarmsShow(const Arguments& args)
+{
+    return show(args);
+}
+
+int RunFormat(const Arguments& args)
+{
     args.expectPositionals(1, 1);
     const TDateTime moment = MomentOption(args, QStringLiteral("--at"));
     const FormatSettings settings = FormatSettings::fromLocale(LocaleOption(args));

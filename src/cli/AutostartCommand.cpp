@@ -30,9 +30,8 @@ QString clockExecutable()
     return QFileInfo(onPath).absoluteFilePath();
 }
 
-int printStatus(const QStringList& args)
+int printStatus()
 {
-    Arguments(args, {}, {}).expectPositionals(0, 0);
     const AutostartEntry entry = AutostartEntry::current();
     PrintOut(
         QStringLiteral("%1\t%2\n")
@@ -40,26 +39,26 @@ int printStatus(const QStringList& args)
     return 0;
 }
 
-int turnOn(const QStringList& args)
-{
-    Arguments(args, {}, {}).expectPositionals(0, 0);
-    AutostartEntry::current().turnOn(clockExecutable());
-    return printStatus({});
-}
-
-int turnOff(const QStringList& args)
-{
-    Arguments(args, {}, {}).expectPositionals(0, 0);
-    AutostartEntry::current().turnOff();
-    return printStatus({});
-}
-
 } // namespace
 
-int RunAutostartCommand(const QStringList& args)
+int RunAutostartOn(const Arguments& args)
 {
-    return RunSubcommand(QStringLiteral("autostart"), args,
-                         {{"on", turnOn}, {"off", turnOff}, {"status", printStatus}});
+    args.expectPositionals(0, 0);
+    AutostartEntry::current().turnOn(clockExecutable());
+    return printStatus();
+}
+
+int RunAutostartOff(const Arguments& args)
+{
+    args.expectPositionals(0, 0);
+    AutostartEntry::current().turnOff();
+    return printStatus();
+}
+
+int RunAutostartStatus(const Arguments& args)
+{
+    args.expectPositionals(0, 0);
+    return printStatus();
 }
 
 } // namespace horavine::cli

@@ -54,20 +54,6 @@ void Arguments::expectPositionals(int min, int max) const
         throw UsageError(QStringLiteral("unexpected argument %1").arg(m_positionals[max]));
 }
 
-int RunSubcommand(const QString& group, const QStringList& args,
-                  std::initializer_list<std::pair<const char*, Subcommand>> subcommands)
-{
-    QStringList names;
-    for (const auto& [name, run] : subcommands) {
-        if (!args.isEmpty() && args.first() == QLatin1String(name))
-            return run(args.mid(1));
-        names.append(QLatin1String(name));
-    }
-    if (args.isEmpty())
-        throw UsageError(QStringLiteral("%1 needs a command: %2").arg(group, names.join(QStringLiteral(", "))));
-    throw UsageError(QStringLiteral("unknown %1 command \"%2\"").arg(group, args.first()));
-}
-
 std::optional<TDateTime> ParseMoment(const QString& text)
 {
     static const QRegularExpression re(

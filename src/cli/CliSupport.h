@@ -6,8 +6,8 @@
 #include <QStringList>
 #include <initializer_list>
 #include <optional>
-#include <utility>
 #include <stdexcept>
+#include <utility>
 
 class QLocale;
 
@@ -51,11 +51,6 @@ private:
     QStringList m_flags;
     QList<QPair<QString, QString>> m_values;
 };
-
-// Runs the subcommand named by the first argument with the arguments after it.
-using Subcommand = int (*)(const QStringList& rest);
-int RunSubcommand(const QString& group, const QStringList& args,
-                  std::initializer_list<std::pair<const char*, Subcommand>> subcommands);
 
 // "YYYY-MM-DDThh:mm:ss" with an optional ".zzz", local time.
 std::optional<TDateTime> ParseMoment(const QString& text);

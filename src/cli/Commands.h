@@ -1,15 +1,21 @@
 #pragma once
 
-#include <QStringList>
+#include "cli/CliSupport.h"
 
 namespace horavine::cli {
 
-// Each command takes the arguments after its name and returns the exit code; it throws
-// UsageError or Failure (CliSupport.h) for the main function to report.
-int RunSkinCommand(const QStringList& args);
-int RunAlarmsCommand(const QStringList& args);
-int RunFormatCommand(const QStringList& args);
-int RunRenderCommand(const QStringList& args);
-int RunAutostartCommand(const QStringList& args);
+// Each command takes its parsed arguments and returns the exit code; it throws UsageError or
+// Failure (CliSupport.h) for the main function to report. CommandTable.cpp lists them.
+int RunSkinShow(const Arguments& args);
+int RunSkinNew(const Arguments& args);
+int RunSkinSet(const Arguments& args);
+int RunAlarmsList(const Arguments& args);
+int RunAlarmsDue(const Arguments& args);
+int RunAlarmsShow(const Arguments& args);
+int RunFormat(const Arguments& args);
+int RunRender(const Arguments& args);
+int RunAutostartOn(const Arguments& args);
+int RunAutostartOff(const Arguments& args);
+int RunAutostartStatus(const Arguments& args);
 
 } // namespace horavine::cli

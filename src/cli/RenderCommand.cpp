@@ -16,7 +16,6 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLocale>
-
 #include <cstdio>
 
 namespace horavine::cli {
@@ -36,12 +35,8 @@ void writePicture(const QImage& image, const QString& path)
 
 } // namespace
 
-int RunRenderCommand(const QStringList& rest)
+int RunRender(const Arguments& args)
 {
-    const Arguments args(rest,
-                         {QStringLiteral("--at"), QStringLiteral("--size"), QStringLiteral("--format"),
-                          QStringLiteral("--locale"), QStringLiteral("-o")},
-                         {QStringLiteral("--picture-only"), QStringLiteral("--gallery")});
     args.expectPositionals(1, 1);
     const QString skinPath = QFileInfo(args.positional(0, QStringLiteral("FILE.clk"))).absoluteFilePath();
     const TDateTime moment = MomentOption(args, QStringLiteral("--at"));

@@ -24,9 +24,10 @@ void applyAssignments(TClockSkin& skin, const QStringList& assignments)
     }
 }
 
-int show(const QStringList& rest)
+} // namespace
+
+int RunSkinShow(const Arguments& args)
 {
-    const Arguments args(rest, {}, {});
     args.expectPositionals(1, 1);
     const TClockSkin skin = ReadSkinRecord(args.positional(0, QStringLiteral("FILE.clk")));
     JsonWriter json;
@@ -45,9 +46,8 @@ int show(const QStringList& rest)
     return 0;
 }
 
-int create(const QStringList& rest)
+int RunSkinNew(const Arguments& args)
 {
-    const Arguments args(rest, {}, {});
     args.expectPositionals(1, -1);
     TClockSkin skin = DefaultSkin();
     applyAssignments(skin, args.positionals().mid(1));
@@ -55,22 +55,14 @@ int create(const QStringList& rest)
     return 0;
 }
 
-int set(const QStringList& rest)
+int RunSkinSet(const Arguments& args)
 {
-    const Arguments args(rest, {QStringLiteral("-o")}, {});
     args.expectPositionals(1, -1);
     const QString input = args.positional(0, QStringLiteral("FILE.clk"));
     TClockSkin skin = ReadSkinRecord(input);
     applyAssignments(skin, args.positionals().mid(1));
     WriteSkinRecord(args.value(QStringLiteral("-o")).value_or(input), skin);
     return 0;
-}
-
-} // namespace
-
-int RunSkinCommand(const QStringList& args)
-{
-    return RunSubcommand(QStringLiteral("skin"), args, {{"show", show}, {"new", create}, {"set", set}});
 }
 
 } // namespace horavine::cli

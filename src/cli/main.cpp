@@ -1,81 +1,81 @@
 // horavine-cli: the clock's skin, alarm and format rules for skin authors and scripts.
 
 #include "cli/CliSupport.h"
-#include "cli/Commands.h"
+#include "cli/CommandTable.h"
+#include "common/Version.h"
 
 #include <QStringList>
 #include <cstdio>
 
 namespace {
 
-const char kUsage[] = R"(Usage: horavine-cli COMMAND ...
+using namespace horavine::cli;
 
-Skins (.clk files, 444 bytes):
-  skin show FILE.clk                      print the record as JSON, one key per field
-  skin new OUT.clk [FIELD=VALUE ...]      write the default skin with changes
-  skin set FILE.clk FIELD=VALUE ... [-o OUT.clk]
-                                          change named fields, keeping every other byte
-      Colours are #RRGGBB, numbers decimal, texts are cut to the field's capacity.
-
-Alarms (Alarm/Alarms.cfg, 672-byte records):
-  alarms list FILE.cfg [--now MOMENT] [--24] [--locale NAME]
-                                          one line per alarm, tab-separated: index, enabled,
-                                          name, type, time, next ring date
-  alarms due FILE.cfg --at MOMENT [--missed] [--only N]
-                                          index of the alarm due at MOMENT, -1 for none
-  alarms show FILE.cfg                    every record's fields as a JSON array
-
-Formats:
-  format PATTERN --at MOMENT [--locale NAME]
-                                          PATTERN applied to MOMENT
-
-Faces:
-  render FILE.clk --at MOMENT [--size PX] [--picture-only | --gallery] [--format ampm|24]
-         [--locale NAME] -o OUT.png|OUT.jpg|OUT.bmp
-                                          the face as the clock shows it at MOMENT, PX x PX
-                                          (default: the skin's size); textures and fonts come
-                                          from the clock's application folder: beside this tool
-                                          in a portable copy, else ~/.local/share/horavine or the
-                                          installed data. --gallery: the
-                                          gallery preview (300 x 300 unless --size, opaque, the
-                                          corners outside the outline in the gallery's blue)
-
-Start with the session:
-  autostart on|off|status                 write, remove or report the desktop's autostart entry
-                                          ($XDG_CONFIG_HOME/autostart/horavine.desktop, default
-                                          ~/.config/autostart) that starts the clock beside this
-                                          tool; each prints "on" or "off", a tab and the entry's path
-
-MOMENT is YYYY-MM-DDThh:mm:ss with an optional .zzz, local time. NAME is a locale such as
-en_US (default: the system's). "--" ends the options. Errors exit with 1, wrong calls with 2.
-)";
-
-int dispatch(const QStringList& args)
+const Command* FindCommand(const QStringList& args)
 {
-    using namespace horavine::cli;
+    if (args.isEmpty())
+        return nullptr;
+    for (const Command& command : Commands()) {
+        if (args.first() != QLatin1String(command.group))
+            continue;
+        if (!*command.name || (args.size() > 1 && args[1] == QLatin1String(command.name)))
+            return &command;
+    }
+    return nullptr;
+}
+
+QStringList SubCommandsOf(const QString& group)
+{
+    QStringList names;
+    for (const Command& command : Commands()) {
+        if (group == QLatin1String(command.group))
+            names.append(QLatin1String(command.name));
+    }
+    return names;
+}
+
+int Help(const QStringList& topic)
+{
+    if (topic.isEmpty()) {
+        PrintOut(UsageText());
+        return 0;
+    }
+    if (!CommandGroups().contains(topic.first()))
+        throw UsageError(QStringLiteral("no command \"%1\"").arg(topic.first()));
+    PrintOut(UsageText(topic.first()));
+    return 0;
+}
+
+int Dispatch(const QStringList& args)
+{
     if (args.isEmpty())
         throw UsageError(QStringLiteral("missing command"));
-    const QString command = args.first();
-    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
-        std::fputs(kUsage, stdout);
+    const QString first = args.first();
+    if (first == QLatin1String("--version")) {
+        PrintOut(QStringLiteral("horavine-cli " HORAVINE_VERSION "\n"));
         return 0;
     }
-    const QStringList rest = args.mid(1);
-    if (rest.contains(QLatin1String("--help"))) {
-        std::fputs(kUsage, stdout);
-        return 0;
+    if (first == QLatin1String("--help") || first == QLatin1String("-h"))
+        return Help({});
+    if (first == QLatin1String("help"))
+        return Help(args.mid(1));
+    if (CommandGroups().contains(first) && args.contains(QLatin1String("--help")))
+        return Help({first});
+    const Command* command = FindCommand(args);
+    if (!command) {
+        if (!CommandGroups().contains(first))
+            throw UsageError(QStringLiteral("unknown command \"%1\"").arg(first));
+        const QStringList names = SubCommandsOf(first);
+        if (args.size() < 2)
+            throw UsageError(QStringLiteral("%1 needs a command: %2").arg(first, names.join(QStringLiteral(", "))));
+        throw UsageError(QStringLiteral("unknown %1 command \"%2\"").arg(first, args[1]));
     }
-    if (command == QLatin1String("skin"))
-        return RunSkinCommand(rest);
-    if (command == QLatin1String("alarms"))
-        return RunAlarmsCommand(rest);
-    if (command == QLatin1String("format"))
-        return RunFormatCommand(rest);
-    if (command == QLatin1String("render"))
-        return RunRenderCommand(rest);
-    if (command == QLatin1String("autostart"))
-        return RunAutostartCommand(rest);
-    throw UsageError(QStringLiteral("unknown command \"%1\"").arg(command));
+    const QStringList rest = args.mid(*command->name ? 2 : 1);
+    QStringList valueOptions;
+    QStringList flagOptions;
+    for (const Option& option : command->options)
+        (option.value == Value::None ? flagOptions : valueOptions).append(QLatin1String(option.name));
+    return command->run(Arguments(rest, valueOptions, flagOptions));
 }
 
 } // namespace
@@ -87,7 +87,7 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
     try {
-        return dispatch(args);
+        return Dispatch(args);
     } catch (const horavine::cli::UsageError& e) {
         std::fprintf(stderr, "horavine-cli: %s (see horavine-cli --help)\n", e.what());
         return 2;

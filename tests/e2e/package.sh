@@ -70,9 +70,13 @@ for elf in usr/bin/horavine usr/bin/horavine-cli usr/lib/horavine/libhoravine_so
     check "$elf holds no build path" bash -c "! grep -qaF -e '$build' -e '$source' '$root/$elf'"
 done
 
-export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config QT_QPA_PLATFORM=offscreen
-mkdir -p "$HOME"
-check "the unpacked horavine-cli tells its version" bash -c "'$root/usr/bin/horavine-cli' --version | grep -qF '$version'"
+export HOME=$work/home XDG_DATA_HOME=$work/home/data XDG_CONFIG_HOME=$work/home/config \
+    XDG_RUNTIME_DIR=$work/home/runtime QT_QPA_PLATFORM=offscreen
+mkdir -p "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+for program in horavine horavine-cli; do
+    check "the unpacked $program tells its version" bash -c "timeout $(stretched 20) '$root/usr/bin/$program' --version | grep -qF '$version'"
+done
 "$root/usr/bin/horavine-cli" render "$root/usr/share/horavine/default.clk" --at 2026-12-09T10:10:30 --size 64 \
     -o "$work/face.png" >"$work/render.log" 2>&1
 check "the unpacked horavine-cli renders the shipped default skin" test -s "$work/face.png"

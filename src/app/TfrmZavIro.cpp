@@ -401,8 +401,11 @@ void TfrmZavIro::WriteSettings()
     if (!m_settingsFile)
         return;
     const QString skinValue = SkinSettingValue(m_skinFile.CurrentSkinFile(), m_appDir);
+    // Where the window system keeps the position to itself, pos() means nothing: the stored one stays.
+    const StartupSettings stored = ReadStartupSettings(*m_settingsFile);
+    const QPoint position = platform::WindowPositionKnown() ? pos() : QPoint(stored.left, stored.top);
     // Until the alarm editor exists there are no check boxes: the list holds what was loaded or rang.
-    horavine::WriteSettings(*m_settingsFile, permanentOptions(), pos(), m_skin.CurrentSkin.ClockSize, skinValue,
+    horavine::WriteSettings(*m_settingsFile, permanentOptions(), position, m_skin.CurrentSkin.ClockSize, skinValue,
                             [this] { SaveAlarms(m_alarms, AlarmFilePath(m_appDir), m_alarmRows); });
 }
 

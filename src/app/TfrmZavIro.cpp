@@ -425,8 +425,14 @@ void TfrmZavIro::WriteSettings()
     if (!m_settingsFile)
         return;
     const QString skinValue = SkinSettingValue(m_skinFile.CurrentSkinFile(), m_appDir);
+    // Where the window system keeps the position to itself, pos() means nothing: the stored one stays.
+    QPoint position = pos();
+    if (!platform::WindowPositionKnown()) {
+        const StartupSettings stored = ReadStartupSettings(*m_settingsFile);
+        position = QPoint(stored.left, stored.top);
+    }
     // Until the alarm editor exists there are no check boxes: the list holds what was loaded or rang.
-    horavine::WriteSettings(*m_settingsFile, permanentOptions(), pos(), m_skin.CurrentSkin.ClockSize, skinValue,
+    horavine::WriteSettings(*m_settingsFile, permanentOptions(), position, m_skin.CurrentSkin.ClockSize, skinValue,
                             [this] { SaveAlarms(m_alarms, AlarmFilePath(m_appDir), m_alarmRows); });
 }
 

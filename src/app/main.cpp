@@ -31,19 +31,21 @@ int main(int argc, char* argv[])
     // The random skin of the first activation depends on it.
     QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
 
-    // Placing itself and staying on top needs X11: under Wayland the clock runs on XWayland.
-    // The choice is taken back once made, so programs the clock opens keep the desktop's own.
+    // Placing itself and staying on top needs X11: under Wayland the clock runs on XWayland,
+    // or on Wayland itself where no X server answers. The choice is taken back once made, so
+    // programs the clock opens keep the desktop's own.
     QStringList platformArguments;
     for (int i = 1; i < argc; ++i)
         platformArguments.append(QString::fromLocal8Bit(argv[i]));
-    const bool askForXcb = ShouldAskForXcb(SessionEnvironment::current(), platformArguments);
-    if (askForXcb)
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    const QByteArray platformName
+        = PlatformToAskFor(SessionEnvironment::current(), platformArguments, platform::XServerAnswers);
+    if (!platformName.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platformName);
 
     // The guard listens for later starts on a local socket, which needs the application object;
     // a refused copy therefore ends right after creating it, before any window exists.
     QApplication app(argc, argv);
-    if (askForXcb)
+    if (!platformName.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
     SingleInstance guard(SingleInstance::runningExecutablePath(argv[0]));
     try {
@@ -55,6 +57,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "horavine: %s\n", qPrintable(error.message()));
         return 1;
     }
+    // Said by the running clock only, once.
+    if (const QString limits = platform::WindowSystemLimits(); !limits.isEmpty())
+        std::fprintf(stderr, "horavine: %s\n", qPrintable(limits));
 
     QApplication::setApplicationName(QStringLiteral("Horavine"));
     // The clock lives on in the tray while its window is hidden; closing the main window

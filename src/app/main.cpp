@@ -6,6 +6,7 @@
 #include "alarms/LazyAlarmPresenter.h"
 #include "alarms/ui/TfrmShowPic.h"
 #include "app/ClockAlarms.h"
+#include "app/ClockCommandLine.h"
 #include "app/Platform.h"
 #include "app/SingleInstance.h"
 #include "app/TfrmZavIro.h"
@@ -14,10 +15,12 @@
 #include "common/Clock.h"
 #include "common/IoError.h"
 #include "common/SessionEnvironment.h"
+#include "common/Version.h"
 #include "face/SkinState.h"
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QRandomGenerator>
 #include <QSessionManager>
 #include <cstdio>
@@ -27,6 +30,26 @@ using namespace horavine;
 
 int main(int argc, char* argv[])
 {
+    // Answered before anything starts: no window, no word to a running clock.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const ClockCommandLine commandLine = ReadClockCommandLine(arguments, QDir::currentPath());
+    switch (commandLine.action) {
+    case ClockCommandLine::Action::Help:
+        std::fputs(qPrintable(ClockUsage()), stdout);
+        return 0;
+    case ClockCommandLine::Action::Version:
+        std::fputs("horavine " HORAVINE_VERSION "\n", stdout);
+        return 0;
+    case ClockCommandLine::Action::Wrong:
+        std::fprintf(stderr, "horavine: %s\nTry \"horavine --help\" for more information.\n",
+                     qPrintable(commandLine.error));
+        return 2;
+    case ClockCommandLine::Action::Run:
+        break;
+    }
+
     platform::ReturnLargeBuffersToTheSystem();
     // The random skin of the first activation depends on it.
     QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
@@ -49,7 +72,7 @@ int main(int argc, char* argv[])
         qunsetenv("QT_QPA_PLATFORM");
     SingleInstance guard(SingleInstance::runningExecutablePath(argv[0]));
     try {
-        if (guard.ActivatePreviousInstance(1))
+        if (guard.ActivatePreviousInstance(1, commandLine.skinFile))
             return 0;
         if (!guard.warning().isEmpty())
             std::fprintf(stderr, "horavine: %s\n", qPrintable(guard.warning()));
@@ -95,6 +118,11 @@ int main(int argc, char* argv[])
     guard.onActivateRequested = [mainWindow] {
         mainWindow->ShowUp();
     };
+    guard.onOpenRequested = [mainWindow](const QString& file) {
+        mainWindow->OpenSkinFile(file);
+    };
+    if (!commandLine.skinFile.isEmpty())
+        mainWindow->openAtStart(commandLine.skinFile);
 
     // A signal or the session's end: no message box may hold the program up (nobody may be there
     // to answer it), so a failed save is written to stderr and the program ends all the same.

@@ -1,12 +1,14 @@
 #pragma once
 
-// The socket a later start of the clock connects to, asking the running copy to come forward.
-// It understands one message only; anything else, too much, or nothing in time closes the
-// connection. Everything runs from the event loop, so no client can hold up the window.
+// The socket a later start of the clock connects to, asking the running copy to come forward,
+// and perhaps to wear a skin file. It understands these two messages only; anything else, too
+// much, or nothing in time closes the connection. Everything runs from the event loop, so no
+// client can hold up the window.
 
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace horavine {
 
@@ -14,13 +16,16 @@ class ActivationListener
 {
 public:
     static constexpr char kRequest[] = "activate\n";
-    // Bytes read from one connection before it is dropped: enough for the request, no more.
-    static constexpr int kMaxRequestBytes = 64;
+    // "open ", an absolute path, "\n": come forward and wear that skin.
+    static constexpr char kOpenRequest[] = "open ";
+    // Bytes read from one connection before it is dropped: enough for the longest path, no more.
+    static constexpr int kMaxRequestBytes = 4096 + 16;
     static constexpr int kRequestTimeoutMs = 1000;
     // Connections beyond this are closed at once.
     static constexpr int kMaxOpenConnections = 8;
 
-    explicit ActivationListener(std::function<void()> onRequest);
+    // onRequest gets the skin file to wear, empty for a plain "come forward".
+    explicit ActivationListener(std::function<void(const QString& file)> onRequest);
     ~ActivationListener();
     ActivationListener(const ActivationListener&) = delete;
     ActivationListener& operator=(const ActivationListener&) = delete;
@@ -29,8 +34,14 @@ public:
     // user alone. Throws IoError.
     void listen(const QString& path);
 
-    // The later start's side: true when a copy listens at the path and took the request.
-    static bool send(const QString& path, int timeoutMs);
+    // The later start's side: true when a copy listens at the path and took the request (to
+    // wear the file when one is given, an absolute path).
+    static bool send(const QString& path, int timeoutMs, const QString& file = QString());
+
+    // The request's line, and what a received line asks for: the file (empty for "come
+    // forward"), or nothing when the line is not understood.
+    static QByteArray request(const QString& file);
+    static std::optional<QString> understand(const QByteArray& line);
     // Removes the socket a dead copy left at the path.
     static void removeStale(const QString& path);
 
@@ -38,7 +49,7 @@ public:
     struct Channel;
 
 private:
-    std::function<void()> m_onRequest;
+    std::function<void(const QString&)> m_onRequest;
     std::unique_ptr<Channel> m_channel;
 };
 

@@ -84,10 +84,10 @@ struct ActivationListener::Channel
     int fd = -1;
     std::unique_ptr<QSocketNotifier> listener;
     std::list<Connection> connections;
-    std::function<void()> onRequest;
+    std::function<void(const QString&)> onRequest;
 };
 
-ActivationListener::ActivationListener(std::function<void()> onRequest)
+ActivationListener::ActivationListener(std::function<void(const QString&)> onRequest)
     : m_onRequest(std::move(onRequest))
 {
 }
@@ -167,10 +167,10 @@ void ActivationListener::Channel::read(std::list<Connection>::iterator connectio
             drop(connection);
         return;
     }
-    const bool understood = connection->received.left(end + 1) == kRequest;
+    const std::optional<QString> file = understand(connection->received.left(end + 1));
     drop(connection);
-    if (understood && onRequest)
-        onRequest();
+    if (file && onRequest)
+        onRequest(*file);
 }
 
 void ActivationListener::Channel::drop(std::list<Connection>::iterator connection)
@@ -185,8 +185,9 @@ void ActivationListener::Channel::drop(std::list<Connection>::iterator connectio
     connections.erase(connection);
 }
 
-bool ActivationListener::send(const QString& path, int timeoutMs)
+bool ActivationListener::send(const QString& path, int timeoutMs, const QString& file)
 {
+    const QByteArray message = request(file);
     sockaddr_un address;
     if (!MakeAddress(path, address))
         return false;
@@ -201,10 +202,10 @@ bool ActivationListener::send(const QString& path, int timeoutMs)
         connected = ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0 ? 0 : -1;
     }
     if (connected == 0) {
-        const size_t size = sizeof kRequest - 1;
+        const size_t size = size_t(message.size());
         size_t sent = 0;
         while (sent < size && WaitFor(fd, POLLOUT, timeoutMs)) {
-            const ssize_t count = ::send(fd, kRequest + sent, size - sent, MSG_NOSIGNAL);
+            const ssize_t count = ::send(fd, message.constData() + sent, size - sent, MSG_NOSIGNAL);
             if (count < 0 && errno != EAGAIN && errno != EINTR)
                 break;
             sent += size_t(std::max<ssize_t>(count, 0));

@@ -25,13 +25,13 @@ struct ActivationListener::Channel
 {
     QLocalServer server;
     int openConnections = 0;
-    std::function<void()> onRequest;
+    std::function<void(const QString&)> onRequest;
 
     void accept();
     void serve(QLocalSocket* socket);
 };
 
-ActivationListener::ActivationListener(std::function<void()> onRequest)
+ActivationListener::ActivationListener(std::function<void(const QString&)> onRequest)
     : m_onRequest(std::move(onRequest))
 {
 }
@@ -81,10 +81,10 @@ void ActivationListener::Channel::serve(QLocalSocket* socket)
                 drop(socket);
             return;
         }
-        const bool understood = received->left(end + 1) == kRequest;
+        const std::optional<QString> file = understand(received->left(end + 1));
         drop(socket);
-        if (understood && onRequest)
-            onRequest();
+        if (file && onRequest)
+            onRequest(*file);
     };
     QObject::connect(socket, &QLocalSocket::readyRead, socket, handle);
     // The request may have come together with the connection.
@@ -92,13 +92,13 @@ void ActivationListener::Channel::serve(QLocalSocket* socket)
         handle();
 }
 
-bool ActivationListener::send(const QString& path, int timeoutMs)
+bool ActivationListener::send(const QString& path, int timeoutMs, const QString& file)
 {
     QLocalSocket socket;
     socket.connectToServer(path);
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    socket.write(kRequest);
+    socket.write(request(file));
     socket.waitForBytesWritten(timeoutMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)

@@ -4,6 +4,7 @@
 // lives under platform/; nothing else in the program asks which system it is on.
 
 #include <QRect>
+#include <QString>
 #include <bitset>
 #include <functional>
 
@@ -37,5 +38,21 @@ void ReturnLargeBuffersToTheSystem();
 
 // True when a real window system is there (not the offscreen or minimal platform).
 bool HasWindowSystem();
+
+// True when an X server accepts a connection on DISPLAY (XWayland under Wayland). Asked before
+// the application object exists, since Qt's xcb plugin ends the program when it cannot connect.
+bool XServerAnswers();
+
+// False where the window system keeps window positions to itself (Wayland): the clock can then
+// neither place its window nor learn where it stands.
+bool WindowPositionKnown();
+
+// False where a tray icon can only fail: Wayland without a tray of its own, where Qt's stand-in
+// for X11 trays would merely warn. Under X11 a tray that starts later still gets the icon.
+bool TrayIconCanShow();
+
+// What the window system the clock runs on does not let it do, as one line for the user; empty
+// where it lets the clock do everything.
+QString WindowSystemLimits();
 
 } // namespace horavine::platform

@@ -88,7 +88,7 @@ SingleInstance::~SingleInstance()
     release();
 }
 
-bool SingleInstance::ActivatePreviousInstance(int maxInstances)
+bool SingleInstance::ActivatePreviousInstance(int maxInstances, const QString& file)
 {
     if (m_outcome != Outcome::NotAsked)
         return m_outcome == Outcome::Refused;
@@ -114,7 +114,7 @@ bool SingleInstance::ActivatePreviousInstance(int maxInstances)
     }
 
     const QString previous = serverName(m_folder, m_key, block.AppWindow);
-    if (ActivationListener::send(previous, kAnswerTimeoutMs)) {
+    if (ActivationListener::send(previous, kAnswerTimeoutMs, file)) {
         m_countedInstance = false;
         // The lock lives in the record: given back before the record goes.
         lock.reset();
@@ -132,9 +132,11 @@ bool SingleInstance::ActivatePreviousInstance(int maxInstances)
 
 void SingleInstance::registerAs(const Block& block)
 {
-    auto listener = std::make_unique<ActivationListener>([this] {
+    auto listener = std::make_unique<ActivationListener>([this](const QString& file) {
         if (onActivateRequested)
             onActivateRequested();
+        if (!file.isEmpty() && onOpenRequested)
+            onOpenRequested(file);
     });
     listener->listen(serverName(m_folder, m_key, currentProcessId()));
     m_record->write(block);

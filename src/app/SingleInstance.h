@@ -30,7 +30,8 @@ public:
     // come forward and this process must end at once.
     // Throws IoError when the record cannot be opened, locked or written, or the socket not made.
     // Asking a second time gives the first answer again.
-    bool ActivatePreviousInstance(int maxInstances = 1);
+    // With a file, the earlier copy is asked to wear that skin file too.
+    bool ActivatePreviousInstance(int maxInstances = 1, const QString& file = QString());
 
     // Takes this copy off the count and stops listening. Also run by the destructor; a second
     // call does nothing. Never throws.
@@ -39,6 +40,8 @@ public:
     // Runs on the thread that registered (the GUI thread) when a later start asks this copy to
     // come forward; the main window restores and raises itself.
     std::function<void()> onActivateRequested;
+    // Then, when the later start named a skin file (an absolute path), to wear it.
+    std::function<void(const QString& file)> onOpenRequested;
 
     // Set when no private folder could be had (every candidate taken by someone else): this copy
     // then runs without the guard rather than not at all. Empty otherwise.

@@ -1,5 +1,7 @@
 #include "app/TTrayNotifyIcon.h"
 
+#include "app/Platform.h"
+
 #include <QApplication>
 #include <QMenu>
 #include <QStyle>
@@ -68,7 +70,8 @@ void TTrayNotifyIcon::setIconVisible(bool visible)
     if (visible) {
         m_tray.setIcon(ShownIcon(m_icon));
         m_tray.setToolTip(m_hint.left(kMaxTipLength));
-        m_tray.show();
+        if (platform::TrayIconCanShow())
+            m_tray.show();
     } else {
         m_tray.hide();
     }

@@ -28,6 +28,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -38,6 +39,7 @@
 #include <QWindow>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 // The window's resources live in a static library, whose registration the linker would drop as
 // unreferenced: registered by hand (outside any namespace, as Qt's macro requires).
@@ -372,10 +374,38 @@ void TfrmZavIro::FormActivate()
     if (m_options)
         m_options->ShowSkinInControls();
 
+    if (!m_skinToOpen.isEmpty())
+        OpenSkinFile(std::exchange(m_skinToOpen, QString()));
+
     for (const QString& argument : m_arguments.mid(1)) {
         if (argument.toLower() == QLatin1String("-hide"))
             mHideClick();
     }
+}
+
+void TfrmZavIro::OpenSkinFile(const QString& path)
+{
+    // Any file can be handed to the clock: one that is not a skin's size is refused before it
+    // is read, rather than worn with its bytes taken for colours.
+    const QFileInfo file(path);
+    QString problem;
+    if (!file.isFile())
+        problem = QStringLiteral("Cannot open \"%1\": no such file").arg(path);
+    else if (file.size() != TClockSkin::kSize)
+        problem = QStringLiteral("Cannot open \"%1\": it is not a skin (a skin file holds %2 bytes, this one %3)")
+                      .arg(path)
+                      .arg(TClockSkin::kSize)
+                      .arg(file.size());
+    if (problem.isEmpty()) {
+        try {
+            m_skinFile.LoadSkin(file.absoluteFilePath(), permanentOptions().keepSize);
+            return;
+        } catch (const IoError& error) {
+            problem = error.message();
+        }
+    }
+    // The clock may be hidden: the box goes on its monitor, with no owner to hide it.
+    ShowErrorBox(nullptr, problem);
 }
 
 // --- hide, show, options, exit, close
@@ -425,8 +455,14 @@ void TfrmZavIro::WriteSettings()
     if (!m_settingsFile)
         return;
     const QString skinValue = SkinSettingValue(m_skinFile.CurrentSkinFile(), m_appDir);
+    // Where the window system keeps the position to itself, pos() means nothing: the stored one stays.
+    QPoint position = pos();
+    if (!platform::WindowPositionKnown()) {
+        const StartupSettings stored = ReadStartupSettings(*m_settingsFile);
+        position = QPoint(stored.left, stored.top);
+    }
     // Until the alarm editor exists there are no check boxes: the list holds what was loaded or rang.
-    horavine::WriteSettings(*m_settingsFile, permanentOptions(), pos(), m_skin.CurrentSkin.ClockSize, skinValue,
+    horavine::WriteSettings(*m_settingsFile, permanentOptions(), position, m_skin.CurrentSkin.ClockSize, skinValue,
                             [this] { SaveAlarms(m_alarms, AlarmFilePath(m_appDir), m_alarmRows); });
 }
 

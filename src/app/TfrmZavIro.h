@@ -80,6 +80,11 @@ public:
     void mPropertiesClick();
     void mExitClick();
     void TimerMode();
+    // A skin file from outside the options window (a file manager, a later start): the clock
+    // wears it, or says why not and keeps its skin. Given before the first activation, it is worn
+    // at its end, in place of the stored skin.
+    void OpenSkinFile(const QString& path);
+    void openAtStart(const QString& path) { m_skinToOpen = path; }
     // SaveAlarms, then the settings keys. Throws IoError; does nothing once the close
     // procedure has released the settings file.
     void WriteSettings();
@@ -197,6 +202,7 @@ private:
     bool m_shapedOnce = false;
     qreal m_shapedForRatio = 0.0;
     std::optional<QPoint> m_storedPosition;
+    QString m_skinToOpen;
     QPoint m_dragOffset;
     bool m_dragging = false;
     bool m_ending = false;

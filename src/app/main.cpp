@@ -6,6 +6,7 @@
 #include "alarms/LazyAlarmPresenter.h"
 #include "alarms/ui/TfrmShowPic.h"
 #include "app/ClockAlarms.h"
+#include "app/ClockCommandLine.h"
 #include "app/Platform.h"
 #include "app/SingleInstance.h"
 #include "app/TfrmZavIro.h"
@@ -14,10 +15,12 @@
 #include "common/Clock.h"
 #include "common/IoError.h"
 #include "common/SessionEnvironment.h"
+#include "common/Version.h"
 #include "face/SkinState.h"
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QRandomGenerator>
 #include <QSessionManager>
 #include <cstdio>
@@ -27,27 +30,49 @@ using namespace horavine;
 
 int main(int argc, char* argv[])
 {
+    // Answered before anything starts: no window, no word to a running clock.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const ClockCommandLine commandLine = ReadClockCommandLine(arguments, QDir::currentPath());
+    switch (commandLine.action) {
+    case ClockCommandLine::Action::Help:
+        std::fputs(qPrintable(ClockUsage()), stdout);
+        return 0;
+    case ClockCommandLine::Action::Version:
+        std::fputs("horavine " HORAVINE_VERSION "\n", stdout);
+        return 0;
+    case ClockCommandLine::Action::Wrong:
+        std::fprintf(stderr, "horavine: %s\nTry \"horavine --help\" for more information.\n",
+                     qPrintable(commandLine.error));
+        return 2;
+    case ClockCommandLine::Action::Run:
+        break;
+    }
+
     platform::ReturnLargeBuffersToTheSystem();
     // The random skin of the first activation depends on it.
     QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
 
-    // Placing itself and staying on top needs X11: under Wayland the clock runs on XWayland.
-    // The choice is taken back once made, so programs the clock opens keep the desktop's own.
+    // Placing itself and staying on top needs X11: under Wayland the clock runs on XWayland,
+    // or on Wayland itself where no X server answers. The choice is taken back once made, so
+    // programs the clock opens keep the desktop's own.
     QStringList platformArguments;
     for (int i = 1; i < argc; ++i)
         platformArguments.append(QString::fromLocal8Bit(argv[i]));
-    const bool askForXcb = ShouldAskForXcb(SessionEnvironment::current(), platformArguments);
-    if (askForXcb)
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    const QByteArray platformName
+        = PlatformToAskFor(SessionEnvironment::current(), platformArguments, platform::XServerAnswers);
+    if (!platformName.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platformName);
 
     // The guard listens for later starts on a local socket, which needs the application object;
     // a refused copy therefore ends right after creating it, before any window exists.
     QApplication app(argc, argv);
-    if (askForXcb)
+    if (!platformName.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
     SingleInstance guard(SingleInstance::runningExecutablePath(argv[0]));
     try {
-        if (guard.ActivatePreviousInstance(1))
+        if (guard.ActivatePreviousInstance(1, commandLine.skinFile))
             return 0;
         if (!guard.warning().isEmpty())
             std::fprintf(stderr, "horavine: %s\n", qPrintable(guard.warning()));
@@ -55,6 +80,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "horavine: %s\n", qPrintable(error.message()));
         return 1;
     }
+    // Said by the running clock only, once.
+    if (const QString limits = platform::WindowSystemLimits(); !limits.isEmpty())
+        std::fprintf(stderr, "horavine: %s\n", qPrintable(limits));
 
     QApplication::setApplicationName(QStringLiteral("Horavine"));
     // The clock lives on in the tray while its window is hidden; closing the main window
@@ -90,6 +118,11 @@ int main(int argc, char* argv[])
     guard.onActivateRequested = [mainWindow] {
         mainWindow->ShowUp();
     };
+    guard.onOpenRequested = [mainWindow](const QString& file) {
+        mainWindow->OpenSkinFile(file);
+    };
+    if (!commandLine.skinFile.isEmpty())
+        mainWindow->openAtStart(commandLine.skinFile);
 
     // A signal or the session's end: no message box may hold the program up (nobody may be there
     // to answer it), so a failed save is written to stderr and the program ends all the same.

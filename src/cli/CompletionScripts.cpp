@@ -65,18 +65,120 @@ QStringList TopWords()
     return CommandGroups() + QStringList{QStringLiteral("help"), QStringLiteral("--help"), QStringLiteral("--version")};
 }
 
-// --- bash
+// --- bash and zsh: the same function, in each shell's words
+
+struct Shell
+{
+    QString (*action)(Value value); // offers what a value of this kind may be
+    QString (*offer)(const QStringList& words);
+    const char* words; // the array of the words typed, "COMP_WORDS" or "words"
+    int base; // the index of the program's own word in it
+    const char* current; // the index of the word being completed
+    const char* typed; // the part of that word typed so far
+};
+
+QString BashOffer(const QStringList& words)
+{
+    return QStringLiteral("_horavine_cli_words \"%1\"").arg(words.join(QLatin1Char(' ')));
+}
 
 QString BashAction(Value value)
 {
     if (const QStringList extensions = Extensions(value); !extensions.isEmpty())
         return QStringLiteral("_horavine_cli_files ") + extensions.join(QLatin1Char(' '));
     if (value == Value::Field)
-        return QStringLiteral("_horavine_cli_words \"%1\"; compopt -o nospace 2>/dev/null")
-            .arg(FieldWords().join(QLatin1Char(' ')));
+        return BashOffer(FieldWords()) + QStringLiteral("; compopt -o nospace 2>/dev/null");
     if (const QStringList words = Words(value); !words.isEmpty())
-        return QStringLiteral("_horavine_cli_words \"%1\"").arg(words.join(QLatin1Char(' ')));
+        return BashOffer(words);
     return QStringLiteral(":");
+}
+
+QString ZshOffer(const QStringList& words)
+{
+    return QStringLiteral("compadd -- %1").arg(words.join(QLatin1Char(' ')));
+}
+
+QString ZshAction(Value value)
+{
+    if (const QStringList extensions = Extensions(value); !extensions.isEmpty())
+        return QStringLiteral("_files -g '*.(%1)'").arg(extensions.join(QLatin1Char('|')));
+    if (value == Value::Field)
+        return QStringLiteral("compadd -S '' -- %1").arg(FieldWords().join(QLatin1Char(' ')));
+    if (const QStringList words = Words(value); !words.isEmpty())
+        return ZshOffer(words);
+    return QStringLiteral(":");
+}
+
+// The body of the completion function: the command and sub-command, an option's value, the
+// options, and the files or words each argument takes.
+void WriteBody(QTextStream& s, const Shell& shell)
+{
+    const auto word = [&shell](int n) {
+        return QStringLiteral("${%1[%2]}").arg(QLatin1String(shell.words)).arg(shell.base + n);
+    };
+    const QString current = QLatin1String(shell.current);
+    s << "    local prev=${" << shell.words << "[" << current << "-1]}\n"
+      << "    if ((" << current << " == " << shell.base + 1 << ")); then " << shell.offer(TopWords())
+      << "; return; fi\n"
+      << "    local command=" << word(1) << " first=" << shell.base + 2 << "\n"
+      << "    case $command in\n"
+      << "    help) ((" << current << " == " << shell.base + 2 << ")) && " << shell.offer(CommandGroups())
+      << "; return ;;\n";
+    for (const QString& group : CommandGroups()) {
+        const QStringList subs = SubCommands(group);
+        if (subs.isEmpty())
+            continue;
+        s << "    " << group << ")\n"
+          << "        if ((" << current << " == " << shell.base + 2 << ")); then " << shell.offer(subs)
+          << "; return; fi\n"
+          << "        command=\"$command " << word(2) << "\" first=" << shell.base + 3 << " ;;\n";
+    }
+    s << "    esac\n"
+         "    # The value of an option.\n"
+         "    case \"$command|$prev\" in\n";
+    for (const Command& command : Commands()) {
+        for (const Option& option : command.options) {
+            if (option.value != Value::None)
+                s << "    \"" << Key(command) << "|" << option.name << "\") " << shell.action(option.value)
+                  << "; return ;;\n";
+        }
+    }
+    s << "    esac\n"
+      << "    if [[ " << shell.typed << " == -* ]]; then\n"
+      << "        case $command in\n";
+    for (const Command& command : Commands()) {
+        QStringList names;
+        for (const Option& option : command.options)
+            names.append(Latin(option.name));
+        if (!names.isEmpty())
+            s << "        \"" << Key(command) << "\") " << shell.offer(names) << " ;;\n";
+    }
+    s << "        esac\n"
+         "        return\n"
+         "    fi\n"
+         "    # Which argument this is: options and their values do not count.\n"
+         "    local n=0 i\n"
+      << "    for ((i = first; i < " << current << "; i++)); do\n"
+      << "        case \"$command|${" << shell.words << "[i]}\" in\n";
+    for (const Command& command : Commands()) {
+        for (const Option& option : command.options) {
+            if (option.value != Value::None)
+                s << "        \"" << Key(command) << "|" << option.name << "\") ((i++)) ;;\n";
+        }
+    }
+    s << "        *) [[ ${" << shell.words << "[i]} == -* ]] || ((n++)) ;;\n"
+      << "        esac\n"
+         "    done\n"
+         "    case \"$command|$n\" in\n";
+    for (const Command& command : Commands()) {
+        const std::vector<Value>& arguments = command.arguments;
+        for (size_t i = 0; i < arguments.size(); ++i) {
+            const bool last = i + 1 == arguments.size();
+            s << "    \"" << Key(command) << "|" << (last ? QString() : QString::number(i)) << "\"" << (last ? "*" : "")
+              << ") " << shell.action(arguments[i]) << " ;;\n";
+        }
+    }
+    s << "    esac\n";
 }
 
 QString Bash()
@@ -92,87 +194,12 @@ QString Bash()
          "    compopt -o filenames 2>/dev/null\n"
          "}\n\n"
          "_horavine_cli() {\n"
-         "    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}\n"
-         "    COMPREPLY=()\n"
-         "    if ((COMP_CWORD == 1)); then _horavine_cli_words \""
-      << TopWords().join(QLatin1Char(' '))
-      << "\"; return; fi\n"
-         "    local command=${COMP_WORDS[1]} first=2\n"
-         "    case $command in\n"
-         "    help) ((COMP_CWORD == 2)) && _horavine_cli_words \""
-      << CommandGroups().join(QLatin1Char(' ')) << "\"; return ;;\n";
-    for (const QString& group : CommandGroups()) {
-        const QStringList subs = SubCommands(group);
-        if (subs.isEmpty())
-            continue;
-        s << "    " << group << ")\n"
-          << "        if ((COMP_CWORD == 2)); then _horavine_cli_words \"" << subs.join(QLatin1Char(' '))
-          << "\"; return; fi\n"
-          << "        command=\"$command ${COMP_WORDS[2]}\" first=3 ;;\n";
-    }
-    s << "    esac\n"
-         "    # The value of an option.\n"
-         "    case \"$command|$prev\" in\n";
-    for (const Command& command : Commands()) {
-        for (const Option& option : command.options) {
-            if (option.value != Value::None)
-                s << "    \"" << Key(command) << "|" << option.name << "\") " << BashAction(option.value)
-                  << "; return ;;\n";
-        }
-    }
-    s << "    esac\n"
-         "    if [[ $cur == -* ]]; then\n"
-         "        case $command in\n";
-    for (const Command& command : Commands()) {
-        QStringList names;
-        for (const Option& option : command.options)
-            names.append(Latin(option.name));
-        if (!names.isEmpty())
-            s << "        \"" << Key(command) << "\") _horavine_cli_words \"" << names.join(QLatin1Char(' '))
-              << "\" ;;\n";
-    }
-    s << "        esac\n"
-         "        return\n"
-         "    fi\n"
-         "    # Which argument this is: options and their values do not count.\n"
-         "    local n=0 i\n"
-         "    for ((i = first; i < COMP_CWORD; i++)); do\n"
-         "        case \"$command|${COMP_WORDS[i]}\" in\n";
-    for (const Command& command : Commands()) {
-        for (const Option& option : command.options) {
-            if (option.value != Value::None)
-                s << "        \"" << Key(command) << "|" << option.name << "\") ((i++)) ;;\n";
-        }
-    }
-    s << "        *) [[ ${COMP_WORDS[i]} == -* ]] || ((n++)) ;;\n"
-         "        esac\n"
-         "    done\n"
-         "    case \"$command|$n\" in\n";
-    for (const Command& command : Commands()) {
-        const std::vector<Value>& arguments = command.arguments;
-        for (size_t i = 0; i < arguments.size(); ++i) {
-            const bool last = i + 1 == arguments.size();
-            s << "    \"" << Key(command) << "|" << (last ? QString() : QString::number(i)) << "\"" << (last ? "*" : "")
-              << ") " << BashAction(arguments[i]) << " ;;\n";
-        }
-    }
-    s << "    esac\n"
-         "}\n\n"
+         "    local cur=${COMP_WORDS[COMP_CWORD]}\n"
+         "    COMPREPLY=()\n";
+    WriteBody(s, {BashAction, BashOffer, "COMP_WORDS", 0, "COMP_CWORD", "$cur"});
+    s << "}\n\n"
          "complete -F _horavine_cli horavine-cli\n";
     return out;
-}
-
-// --- zsh
-
-QString ZshAction(Value value)
-{
-    if (const QStringList extensions = Extensions(value); !extensions.isEmpty())
-        return QStringLiteral("_files -g '*.(%1)'").arg(extensions.join(QLatin1Char('|')));
-    if (value == Value::Field)
-        return QStringLiteral("compadd -S '' -- %1").arg(FieldWords().join(QLatin1Char(' ')));
-    if (const QStringList words = Words(value); !words.isEmpty())
-        return QStringLiteral("compadd -- %1").arg(words.join(QLatin1Char(' ')));
-    return QStringLiteral(":");
 }
 
 QString Zsh()
@@ -181,68 +208,9 @@ QString Zsh()
     QTextStream s(&out);
     s << "#compdef horavine-cli\n"
          "# zsh completion for horavine-cli (made by: horavine-cli completion zsh)\n\n"
-         "_horavine-cli() {\n"
-         "    local prev=${words[CURRENT-1]}\n"
-         "    if ((CURRENT == 2)); then compadd -- "
-      << TopWords().join(QLatin1Char(' '))
-      << "; return; fi\n"
-         "    local command=${words[2]} first=3\n"
-         "    case $command in\n"
-         "    help) ((CURRENT == 3)) && compadd -- "
-      << CommandGroups().join(QLatin1Char(' ')) << "; return ;;\n";
-    for (const QString& group : CommandGroups()) {
-        const QStringList subs = SubCommands(group);
-        if (subs.isEmpty())
-            continue;
-        s << "    " << group << ")\n"
-          << "        if ((CURRENT == 3)); then compadd -- " << subs.join(QLatin1Char(' ')) << "; return; fi\n"
-          << "        command=\"$command ${words[3]}\" first=4 ;;\n";
-    }
-    s << "    esac\n"
-         "    case \"$command|$prev\" in\n";
-    for (const Command& command : Commands()) {
-        for (const Option& option : command.options) {
-            if (option.value != Value::None)
-                s << "    \"" << Key(command) << "|" << option.name << "\") " << ZshAction(option.value)
-                  << "; return ;;\n";
-        }
-    }
-    s << "    esac\n"
-         "    if [[ $PREFIX == -* ]]; then\n"
-         "        case $command in\n";
-    for (const Command& command : Commands()) {
-        QStringList names;
-        for (const Option& option : command.options)
-            names.append(Latin(option.name));
-        if (!names.isEmpty())
-            s << "        \"" << Key(command) << "\") compadd -- " << names.join(QLatin1Char(' ')) << " ;;\n";
-    }
-    s << "        esac\n"
-         "        return\n"
-         "    fi\n"
-         "    local n=0 i\n"
-         "    for ((i = first; i < CURRENT; i++)); do\n"
-         "        case \"$command|${words[i]}\" in\n";
-    for (const Command& command : Commands()) {
-        for (const Option& option : command.options) {
-            if (option.value != Value::None)
-                s << "        \"" << Key(command) << "|" << option.name << "\") ((i++)) ;;\n";
-        }
-    }
-    s << "        *) [[ ${words[i]} == -* ]] || ((n++)) ;;\n"
-         "        esac\n"
-         "    done\n"
-         "    case \"$command|$n\" in\n";
-    for (const Command& command : Commands()) {
-        const std::vector<Value>& arguments = command.arguments;
-        for (size_t i = 0; i < arguments.size(); ++i) {
-            const bool last = i + 1 == arguments.size();
-            s << "    \"" << Key(command) << "|" << (last ? QString() : QString::number(i)) << "\"" << (last ? "*" : "")
-              << ") " << ZshAction(arguments[i]) << " ;;\n";
-        }
-    }
-    s << "    esac\n"
-         "}\n\n"
+         "_horavine-cli() {\n";
+    WriteBody(s, {ZshAction, ZshOffer, "words", 1, "CURRENT", "$PREFIX"});
+    s << "}\n\n"
          "_horavine-cli \"$@\"\n";
     return out;
 }

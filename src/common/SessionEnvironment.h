@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace horavine {
 
@@ -17,8 +19,15 @@ struct SessionEnvironment
 };
 
 // A frameless clock that places itself and stays on top needs X11: under a Wayland session
-// with XWayland at hand, the clock asks for xcb, unless the user chose a platform through
-// QT_QPA_PLATFORM or a -platform argument (arguments without the program's name).
+// with a DISPLAY set, the clock would rather run on xcb, unless the user chose a platform
+// through QT_QPA_PLATFORM or a -platform argument (arguments without the program's name).
 bool ShouldAskForXcb(const SessionEnvironment& environment, const QStringList& arguments);
+
+// The platform the clock asks Qt for; empty leaves the choice to Qt (and to the user). Under
+// Wayland it is xcb when an X server answers on DISPLAY (xServerAnswers is asked only then),
+// and Wayland itself otherwise: Qt's xcb plugin ends the program when it cannot connect, and
+// Qt's own default under Wayland may well be xcb.
+QByteArray PlatformToAskFor(const SessionEnvironment& environment, const QStringList& arguments,
+                            const std::function<bool()>& xServerAnswers);
 
 } // namespace horavine

@@ -209,6 +209,11 @@ TEST_F(SingleInstanceChannelTest, OnlyTheOneRequestMakesTheClockComeForward)
         {"oversize", QByteArray(1 << 20, 'a'), false},
         {"request after too much", QByteArray(ActivationListener::kMaxRequestBytes, 'a') + "\nactivate\n", false},
         {"says nothing", "", false},
+        {"open without a file", "open \n", false},
+        {"open of a relative path", "open Skins/Neon.clk\n", false},
+        {"open with a carriage return", "open /tmp/a.clk\r\n", false},
+        {"open with a NUL in the path", QByteArray("open /tmp/a\0b.clk\n", 18), false},
+        {"open of a path too long", "open /" + QByteArray(ActivationListener::kMaxRequestBytes, 'a') + "\n", false},
     };
     for (const ClientCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -246,6 +251,30 @@ TEST_F(SingleInstanceChannelTest, OnlyTheOneRequestMakesTheClockComeForward)
     EXPECT_TRUE(ActivationListener::send(server, SingleInstance::kAnswerTimeoutMs));
     EXPECT_TRUE(QTest::qWaitFor([&requests] { return requests == 1; }, ActivationListener::kRequestTimeoutMs / 2));
     EXPECT_EQ(lingering.state(), QLocalSocket::ConnectedState);
+}
+
+TEST_F(SingleInstanceChannelTest, ALaterStartHandsOverTheSkinFileItWasGiven)
+{
+    SingleInstance first(exe());
+    int activations = 0;
+    QStringList opened;
+    first.onActivateRequested = [&activations] {
+        ++activations;
+    };
+    first.onOpenRequested = [&opened](const QString& file) {
+        opened.append(file);
+    };
+    ASSERT_FALSE(first.ActivatePreviousInstance());
+    // A path as a user may have it: spaces and letters beyond ASCII.
+    const QString file = QStringLiteral("/home/anna/Mes skins/Lagune d\u00E9t\u00E9.clk");
+    const QString server = SingleInstance::serverName(first.folder(), first.key(), ownPid());
+    ASSERT_TRUE(ActivationListener::send(server, SingleInstance::kAnswerTimeoutMs, file));
+    EXPECT_TRUE(QTest::qWaitFor([&opened] { return !opened.isEmpty(); }, ActivationListener::kRequestTimeoutMs));
+    EXPECT_EQ(opened, QStringList{file});
+    EXPECT_EQ(activations, 1) << "it comes forward too";
+    ASSERT_TRUE(ActivationListener::send(server, SingleInstance::kAnswerTimeoutMs));
+    EXPECT_TRUE(QTest::qWaitFor([&activations] { return activations == 2; }, ActivationListener::kRequestTimeoutMs));
+    EXPECT_EQ(opened.size(), 1) << "a plain start opens nothing";
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "app/Platform.h"
+#include "app/platform/x11/Wayland.h"
 
 #include <QGuiApplication>
 #include <QSocketNotifier>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -29,6 +31,10 @@ struct XcbCalls
     decltype(&xcb_setup_roots_iterator) rootsIterator = nullptr;
     decltype(&xcb_query_keymap) queryKeymap = nullptr;
     decltype(&xcb_query_keymap_reply) queryKeymapReply = nullptr;
+    decltype(&xcb_get_property) getProperty = nullptr;
+    decltype(&xcb_get_property_reply) getPropertyReply = nullptr;
+    decltype(&xcb_get_property_value) getPropertyValue = nullptr;
+    decltype(&xcb_get_property_value_length) getPropertyValueLength = nullptr;
     bool ok = false;
 };
 
@@ -52,8 +58,13 @@ const XcbCalls& Xcb()
         Resolve(lib, c.rootsIterator, "xcb_setup_roots_iterator");
         Resolve(lib, c.queryKeymap, "xcb_query_keymap");
         Resolve(lib, c.queryKeymapReply, "xcb_query_keymap_reply");
+        Resolve(lib, c.getProperty, "xcb_get_property");
+        Resolve(lib, c.getPropertyReply, "xcb_get_property_reply");
+        Resolve(lib, c.getPropertyValue, "xcb_get_property_value");
+        Resolve(lib, c.getPropertyValueLength, "xcb_get_property_value_length");
         c.ok = c.internAtom && c.internAtomReply && c.sendEvent && c.flush && c.getSetup && c.rootsIterator
-            && c.queryKeymap && c.queryKeymapReply;
+            && c.queryKeymap && c.queryKeymapReply && c.getProperty && c.getPropertyReply && c.getPropertyValue
+            && c.getPropertyValueLength;
         return c;
     }();
     return calls;
@@ -109,6 +120,25 @@ bool SendNetWmState(QWidget* window, bool add, const char* state)
     return SendClientMessage(window, "_NET_WM_STATE", {add ? 1u : 0u, Atom(c, state), 0u, 1u});
 }
 
+// Whether the window manager says it can iconify windows (_NET_WM_STATE_HIDDEN among what it
+// supports). Without a window manager, or under one that ignores the request (the X11 part of
+// some Wayland compositors), an iconified clock would simply stay on the screen.
+bool WindowManagerIconifies(xcb_connection_t* c)
+{
+    const XcbCalls& x = Xcb();
+    const xcb_window_t root = x.rootsIterator(x.getSetup(c)).data->root;
+    const xcb_atom_t hidden = Atom(c, "_NET_WM_STATE_HIDDEN");
+    xcb_get_property_reply_t* reply
+        = x.getPropertyReply(c, x.getProperty(c, 0, root, Atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 1024), nullptr);
+    if (!reply)
+        return false;
+    const auto* atoms = static_cast<const xcb_atom_t*>(x.getPropertyValue(reply));
+    const int count = reply->format == 32 ? x.getPropertyValueLength(reply) / 4 : 0;
+    const bool found = hidden != XCB_ATOM_NONE && std::find(atoms, atoms + count, hidden) != atoms + count;
+    free(reply);
+    return found;
+}
+
 int g_signalPipe[2] = {-1, -1};
 
 void SignalToPipe(int signal)
@@ -122,6 +152,11 @@ void SignalToPipe(int signal)
 
 void SetStayOnTop(QWidget* window, bool onTop)
 {
+    if (OnWayland()) {
+        // The flag does nothing there, and changing it would re-create the window (a flicker).
+        window->setProperty("horavineOnTop", onTop);
+        return;
+    }
     const bool flagged = window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     if (window->isVisible() && SendNetWmState(window, onTop, "_NET_WM_STATE_ABOVE")) {
         // Qt's own flag is left alone: changing it on the mapped window (even through its
@@ -155,7 +190,8 @@ void HideClockWindow(QWidget* window)
     // A window not yet mapped by the window manager ("-hide" at start-up) cannot be iconified
     // reliably; it is simply not shown.
     const bool managed = window->windowHandle() && window->windowHandle()->isExposed();
-    if (Connection() && managed)
+    xcb_connection_t* c = Connection();
+    if (c && managed && WindowManagerIconifies(c))
         window->setWindowState(window->windowState() | Qt::WindowMinimized);
     else
         window->hide();

@@ -132,10 +132,13 @@ Top=$y
 # seconds before the daily alarm's minute (libfaketime), and a second alarm file holds one that
 # was missed an hour earlier.
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -1)
+# A sanitized clock would refuse a library loaded before its runtime.
+faketime_asan="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 if [ -n "$faketime_lib" ]; then
     monitors 1920/508x1080/286+0+0 1920/508x1080/286+1920+0
     write_alarm "$app/Alarm/Alarms.cfg" 9 0 "$app/Alarm" 2026-12-10
-    start_at 2500 300 LD_PRELOAD="$faketime_lib" FAKETIME="@2026-12-10 08:59:58" FAKETIME_DONT_FAKE_MONOTONIC=1
+    start_at 2500 300 LD_PRELOAD="$faketime_lib" ASAN_OPTIONS="$faketime_asan" FAKETIME="@2026-12-10 08:59:58" \
+        FAKETIME_DONT_FAKE_MONOTONIC=1
     ringing=
     for _ in $(seq 1 "$(stretched 150)"); do
         ringing=$(alarm_window)
@@ -149,7 +152,8 @@ if [ -n "$faketime_lib" ]; then
     stop_clock
 
     write_alarm "$app/Alarm/Alarms.cfg" 8 0 "$app/Alarm" 2026-12-10
-    start_at 2500 300 LD_PRELOAD="$faketime_lib" FAKETIME="@2026-12-10 09:00:30" FAKETIME_DONT_FAKE_MONOTONIC=1
+    start_at 2500 300 LD_PRELOAD="$faketime_lib" ASAN_OPTIONS="$faketime_asan" FAKETIME="@2026-12-10 09:00:30" \
+        FAKETIME_DONT_FAKE_MONOTONIC=1
     notice=
     for _ in $(seq 1 "$(stretched 30)"); do
         notice=$(xdotool search --all --onlyvisible --pid "$clock_pid" --name '^Horavine$' 2>/dev/null | head -1)

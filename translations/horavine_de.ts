@@ -269,7 +269,7 @@ dialog box appears.</source>
     </message>
     <message>
         <source>Skin Design</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Skin-Gestaltung</translation>
     </message>
     <message>
         <source>Alarms</source>
@@ -772,7 +772,7 @@ dialog box appears.</source>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Anzeigen</translation>
     </message>
     <message>
         <source>The image or text to wake you up</source>
@@ -973,21 +973,21 @@ dialog box appears.</source>
     </message>
     <message>
         <source>Skin Design</source>
-        <translation type="unfinished"></translation>
+        <translation>Skin-Gestaltung</translation>
     </message>
     <message>
         <source>Skin Galleries</source>
-        <translation type="unfinished"></translation>
+        <translation>Skin-Galerien</translation>
     </message>
     <message>
         <source>  Alarms  </source>
         <extracomment>The spaces widen the tab; keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Wecker  </translation>
     </message>
     <message>
         <source>  Help   </source>
         <extracomment>The spaces widen the tab; keep them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Hilfe   </translation>
     </message>
     <message>
         <source>  Take a picture</source>
@@ -1320,19 +1320,19 @@ dialog box appears.</source>
     <name>horavine::TfrmZavIro</name>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblenden</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: no such file</source>

@@ -32,9 +32,8 @@ bool Install(QCoreApplication& app, const QString& file, const QString& folder)
 
 } // namespace
 
-QString InstallTranslations(QCoreApplication& app, const QStringList& uiLanguages)
+QString InstallTranslations(QCoreApplication& app, const QStringList& uiLanguages, const QString& ours)
 {
-    const QString ours = QLatin1String(kTranslationsFolder);
     for (const QString& uiLanguage : uiLanguages) {
         const QLocale locale(uiLanguage);
         // The sources are English: a user who reads English first gets them as they are.

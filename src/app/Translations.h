@@ -12,10 +12,9 @@ namespace horavine {
 // reads them) that it has a translation for, and Qt's own dialogs and buttons follow with Qt's
 // translation of that language. English, C, or no translated language: nothing is loaded, and the
 // texts stay the English of the sources.
-// Returns the language loaded ("de", "fr_CA", ...), or an empty string for English.
-QString InstallTranslations(QCoreApplication& app, const QStringList& uiLanguages = QLocale::system().uiLanguages());
-
-// Where the clock's compiled translations are: built into the program's resources.
-inline constexpr char kTranslationsFolder[] = ":/i18n";
+// Returns the language loaded ("de", "fr_CA", ...), or an empty string for English. The clock's
+// compiled translations are built into its resources; a test may name another folder.
+QString InstallTranslations(QCoreApplication& app, const QStringList& uiLanguages = QLocale::system().uiLanguages(),
+                            const QString& folder = QStringLiteral(":/i18n"));
 
 } // namespace horavine

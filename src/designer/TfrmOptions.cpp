@@ -86,6 +86,20 @@ TfrmOptions::TfrmOptions(SkinState& skin, const AppDir& appDir, QWidget* parent)
     m_changingPage = true;
     pcOptions->setCurrentIndex(kDesignPage);
     m_changingPage = false;
+    fitLanguage();
+}
+
+void TfrmOptions::fitLanguage()
+{
+    // 420 pixels hold the English texts; a language whose texts run longer widens the window as far
+    // as its pages and tabs need, and no further.
+    const int tabs = pcOptions->tabBar()->sizeHint().width() + 4;
+    const int needed = std::max(minimumSizeHint().width(), tabs);
+    if (needed <= maximumWidth())
+        return;
+    setMaximumWidth(needed);
+    setMinimumWidth(needed);
+    resize(needed, height());
 }
 
 TfrmOptions::~TfrmOptions() = default;

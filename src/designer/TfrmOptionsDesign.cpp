@@ -188,6 +188,9 @@ QWidget* TfrmOptions::buildDesignPage()
     seDigSize = SpinEdit("seDigSize", 5, 100, 1, T::ArrowsOnly, tr("Digital clock size"), digital);
     cbFontNames = DropDown("cbFontNames", {}, 16, tr("Digital clock font"), digital);
     fillFontNames();
+    // The installed font names are as long as their makers chose: the list takes the row's rest
+    // rather than widening the window for the longest name.
+    cbFontNames->setMinimumWidth(cbFontNames->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 8);
     bbDigColor = MakeColorButton("bbDigColor", tr(" Color"), tr("Digital clock font color"), digital);
     auto* digitalLayout = new QHBoxLayout(digital);
     digitalLayout->addWidget(cbDigPosition);

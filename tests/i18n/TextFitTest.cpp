@@ -1,6 +1,7 @@
 // No text cut off: in every language, each caption of the options window's pages (and the pages
-// within them), the alarm editor and the timer toolbar fits the width its widget has, and no
-// window is narrower than its layout needs. ctest runs it once more at scale 2 (QT_SCALE_FACTOR).
+// within them), the alarm editor and the timer toolbar fits the width its widget has, and no two
+// widgets of a layout overlap; also in a made-up language a third longer than English and in a
+// right-to-left layout. ctest runs it once more at scale 2 (QT_SCALE_FACTOR).
 
 #include "TsFile.h"
 #include "app/ClockWindowFixture.h"
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -205,7 +207,10 @@ protected:
     void SetUp() override
     {
         ClockWindowFixture::SetUp();
-        if (!GetParam().isEmpty()) {
+        // Right to left: English texts in a mirrored layout, as a right-to-left language will have.
+        if (GetParam() == QLatin1String("rtl")) {
+            QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        } else if (!GetParam().isEmpty()) {
             const bool longer = GetParam() == QLatin1String("longer");
             const TsFile ts = TsFile::read(TsPath(longer ? QStringLiteral("de") : GetParam()));
             ASSERT_TRUE(ts.error.isEmpty()) << qPrintable(ts.error);
@@ -219,6 +224,7 @@ protected:
     void TearDown() override
     {
         ClockWindowFixture::TearDown();
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
         if (m_translator)
             QCoreApplication::removeTranslator(m_translator.get());
     }
@@ -233,6 +239,11 @@ TEST_P(TextFit, OptionsPagesAlarmEditorAndTimerToolbarShowEveryTextWhole)
     Check check;
     options()->show();
     check.allPages(options());
+    if (GetParam() == QLatin1String("rtl")) {
+        // Mirrored: "Done" on the left, "Close the clock" on the right, the first tab rightmost.
+        EXPECT_LT(options()->bbDone->x(), options()->bbClose->x());
+        EXPECT_GT(options()->pcOptions->tabBar()->tabRect(0).x(), options()->pcOptions->tabBar()->tabRect(1).x());
+    }
     options()->hide();
     timer()->show();
     check.window(timer());
@@ -243,7 +254,7 @@ TEST_P(TextFit, OptionsPagesAlarmEditorAndTimerToolbarShowEveryTextWhole)
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFit,
                          ::testing::Values(QString(), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
-                                           QStringLiteral("longer")),
+                                           QStringLiteral("longer"), QStringLiteral("rtl")),
                          [](const auto& info) {
                              return info.param.isEmpty() ? std::string("en") : info.param.toStdString();
                          });

@@ -13,6 +13,13 @@
 #include <QStringList>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <ostream>
+
+// gtest names the language of a parameterised test in its report, not the string's bytes.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace horavine::test {
 

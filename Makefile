@@ -1,4 +1,4 @@
-# Horavine: make run | make test | make package | make bench | make fuzz [FUZZ_SECONDS=N] | make cli-path | make clean
+# Horavine: make run | make test | make package | make bench | make fuzz [FUZZ_SECONDS=N] | make translations | make cli-path | make clean
 # SANITIZE=1 builds and tests in build-sanitize/ under AddressSanitizer and UndefinedBehaviorSanitizer.
 SANITIZE ?= 0
 ifeq ($(SANITIZE),1)
@@ -13,7 +13,7 @@ JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test package bench fuzz cli-path clean
+.PHONY: all deps configure build run test package bench fuzz translations cli-path clean
 
 all: build
 
@@ -43,6 +43,10 @@ bench: build
 FUZZ_SECONDS ?= 30
 fuzz: deps
 	@FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzz
+
+# Refreshes translations/*.ts from the sources (lupdate, entries no source has any more are dropped).
+translations: configure
+	@cmake --build $(BUILD) --target update_translations
 
 cli-path:
 	@echo $(abspath $(BUILD))/horavine-cli

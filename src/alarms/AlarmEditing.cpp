@@ -1,5 +1,6 @@
 #include "alarms/AlarmEditing.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -38,7 +39,7 @@ TAlarmRecord MakeNewAlarm(const TAlarmRecord& templ, TDateTime now, bool sound, 
     TAlarmRecord r = templ;
     r.Enabled = 1;
     r.LastRingDate = 0;
-    r.Name.setText(QStringLiteral("New Alarm"));
+    r.Name.setText(QCoreApplication::translate("AlarmEditing", "New Alarm"));
     r.Kind = akOnce;
     r.AlarmTime = now;
     r.OnceDate = now + 2.0;

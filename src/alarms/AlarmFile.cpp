@@ -3,6 +3,7 @@
 #include "common/IoError.h"
 #include "common/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -22,13 +23,13 @@ bool LoadAlarms(AlarmList& list, const QString& path)
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw IoError(QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
+        throw IoError(QCoreApplication::translate("Files", "Cannot read \"%1\": %2").arg(path, file.errorString()));
     const qint64 count = file.size() / TAlarmRecord::kSize;
     char buffer[TAlarmRecord::kSize];
     for (qint64 i = 0; i < count; ++i) {
         const qint64 got = file.read(buffer, TAlarmRecord::kSize);
         if (got < 0)
-            throw IoError(QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
+            throw IoError(QCoreApplication::translate("Files", "Cannot read \"%1\": %2").arg(path, file.errorString()));
         // The file may have shrunk since its size was taken; a partial record is not an alarm.
         if (got < TAlarmRecord::kSize)
             return false;

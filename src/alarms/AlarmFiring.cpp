@@ -5,6 +5,7 @@
 #include "common/DateFormat.h"
 #include "common/IoError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -59,7 +60,8 @@ void AlarmFiring::RingAlarm(int index)
     m_presenter.ShowAlarm(m_alarms[static_cast<std::size_t>(index)]);
     // The list may have changed while the presentation was on (the editor, nested ticks).
     if (!inList(m_alarms, index)) {
-        m_host.showMessage(QStringLiteral("Internal error 1001 - %1/%2").arg(index).arg(m_alarms.size()));
+        m_host.showMessage(
+            QCoreApplication::translate("AlarmFiring", "Internal error 1001 - %1/%2").arg(index).arg(m_alarms.size()));
         return;
     }
     TAlarmRecord& alarm = m_alarms[static_cast<std::size_t>(index)];
@@ -75,7 +77,8 @@ void AlarmFiring::RingAlarm(int index)
 QString AlarmFiring::missedAlarmText(int index) const
 {
     const TAlarmRecord& alarm = m_alarms.at(static_cast<std::size_t>(index));
-    return QStringLiteral("Alarm \"%1\" should've rung earlier(at %2) today.")
+    //: The missed-alarm notice; %1 is the alarm's name, %2 its time.
+    return QCoreApplication::translate("AlarmFiring", "Alarm \"%1\" should've rung earlier(at %2) today.")
         .arg(alarm.Name.text(), FormatDateTime(QStringLiteral("h: nn am/pm"), alarm.AlarmTime, m_settings));
 }
 
@@ -123,16 +126,20 @@ void AlarmFiring::keepDamagedFile(const QString& alarmFile)
     for (int n = 2; QFileInfo::exists(copy); ++n)
         copy = alarmFile + QStringLiteral(".damaged.%1").arg(n);
     if (!QFile::copy(alarmFile, copy)) {
-        m_host.showMessage(QStringLiteral("The alarm file \"%1\" could not be read completely, and no copy of it "
-                                          "could be kept. Alarms that could not be read will be lost when the "
-                                          "alarms are saved.")
+        m_host.showMessage(QCoreApplication::translate("AlarmFiring",
+                                                       "The alarm file \"%1\" could not be read completely, and no "
+                                                       "copy of it could be kept. Alarms that could not be read will "
+                                                       "be lost when the alarms are saved.")
                                .arg(alarmFile));
         return;
     }
     m_keptDamagedFile = copy;
-    m_host.showMessage(QStringLiteral("The alarm file \"%1\" could not be read completely; the alarms that could "
-                                      "be read are shown. The original file was kept as \"%2\".")
-                           .arg(alarmFile, copy));
+    //: %1 is the alarm file, %2 the copy of it that was kept.
+    m_host.showMessage(
+        QCoreApplication::translate("AlarmFiring",
+                                    "The alarm file \"%1\" could not be read completely; the alarms "
+                                    "that could be read are shown. The original file was kept as \"%2\".")
+            .arg(alarmFile, copy));
 }
 
 } // namespace horavine

@@ -1,12 +1,24 @@
 #include "alarms/AlarmMessage.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace horavine {
 
+namespace {
+
+QString Ringing(const QString& name)
+{
+    //: The alarm window's text when the alarm has no picture; %1 is the alarm's name. The window shows only
+    //: what follows the last "/", "\\" or ":", so the text must not hold these characters.
+    return QCoreApplication::translate("AlarmMessage", "Rinnnng... (%1)").arg(name);
+}
+
+} // namespace
+
 QString DocumentFallbackText(const QString& name)
 {
-    return QStringLiteral(" Rinnnng... (") + name + QLatin1Char(')');
+    return QLatin1Char(' ') + Ringing(name);
 }
 
 QString AlarmMessage(const QString& visualFile, const QString& name)
@@ -14,7 +26,7 @@ QString AlarmMessage(const QString& visualFile, const QString& name)
     const bool hasText = std::any_of(visualFile.begin(), visualFile.end(), [](QChar c) {
         return c != QLatin1Char(' ') && c.category() != QChar::Other_Control;
     });
-    return hasText ? visualFile : QStringLiteral("Rinnnng... (") + name + QLatin1Char(')');
+    return hasText ? visualFile : Ringing(name);
 }
 
 QString AlarmLabelText(const QString& message)

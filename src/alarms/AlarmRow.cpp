@@ -4,19 +4,21 @@
 #include "common/Clock.h"
 #include "common/DateFormat.h"
 
+#include <QCoreApplication>
+
 namespace horavine {
 
 QString AlarmKindText(int kind)
 {
     switch (kind) {
     case akOnce:
-        return QStringLiteral("Once");
+        return QCoreApplication::translate("AlarmRow", "Once");
     case akDaily:
-        return QStringLiteral("Daily");
+        return QCoreApplication::translate("AlarmRow", "Daily");
     case akWeekly:
-        return QStringLiteral("Weekly");
+        return QCoreApplication::translate("AlarmRow", "Weekly");
     case akMonthly:
-        return QStringLiteral("Monthly");
+        return QCoreApplication::translate("AlarmRow", "Monthly");
     }
     return {};
 }
@@ -29,9 +31,11 @@ AlarmRowTexts DescribeAlarmRow(const AlarmList& list, int index, bool amPm, cons
     row.name = alarm.Name.text();
     row.enabled = alarm.Enabled != 0;
     row.kind = AlarmKindText(alarm.Kind);
-    row.time = FormatDateTime(amPm ? QStringLiteral("h: nn am/pm") : QStringLiteral("h: nn"), alarm.AlarmTime, settings);
+    row.time
+        = FormatDateTime(amPm ? QStringLiteral("h: nn am/pm") : QStringLiteral("h: nn"), alarm.AlarmTime, settings);
     const TDateTime next = NextRingDate(list, index, clock);
-    row.nextDate = next == 0 ? QStringLiteral("<Expired>") : FormatDateTime(QStringLiteral("d MMM yyyy"), next, settings);
+    row.nextDate = next == 0 ? QCoreApplication::translate("AlarmRow", "<Expired>")
+                             : FormatDateTime(QStringLiteral("d MMM yyyy"), next, settings);
     return row;
 }
 

@@ -7,6 +7,7 @@
 
 #include "common/IoError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -97,11 +98,12 @@ ActivationListener::~ActivationListener() = default;
 void ActivationListener::listen(const QString& path)
 {
     auto fail = [&path](const QString& why) {
-        return IoError(QStringLiteral("Cannot listen for later starts on %1: %2").arg(path, why));
+        return IoError(
+            QCoreApplication::translate("SingleInstance", "Cannot listen for later starts on %1: %2").arg(path, why));
     };
     sockaddr_un address;
     if (!MakeAddress(path, address))
-        throw fail(QStringLiteral("the path is too long"));
+        throw fail(QCoreApplication::translate("SingleInstance", "the path is too long"));
     removeStale(path);
 
     auto channel = std::make_unique<Channel>();

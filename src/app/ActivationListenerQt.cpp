@@ -5,6 +5,7 @@
 
 #include "common/IoError.h"
 
+#include <QCoreApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
@@ -45,8 +46,8 @@ void ActivationListener::listen(const QString& path)
     channel->server.setSocketOptions(QLocalServer::UserAccessOption);
     QLocalServer::removeServer(path);
     if (!channel->server.listen(path))
-        throw IoError(
-            QStringLiteral("Cannot listen for later starts on %1: %2").arg(path, channel->server.errorString()));
+        throw IoError(QCoreApplication::translate("SingleInstance", "Cannot listen for later starts on %1: %2")
+                          .arg(path, channel->server.errorString()));
     Channel* raw = channel.get();
     QObject::connect(&raw->server, &QLocalServer::newConnection, &raw->server, [raw] { raw->accept(); });
     m_channel = std::move(channel);

@@ -3,6 +3,7 @@
 #include "common/FileList.h"
 #include "common/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
 
@@ -37,7 +38,7 @@ QStringList InstallFonts(const AppDir& appDir, bool install, FontRegistry& regis
         }
         missing.append(name);
         if (registry.diagnosticMessage)
-            registry.diagnosticMessage(QStringLiteral("Missing font - ") + name);
+            registry.diagnosticMessage(QCoreApplication::translate("FontInstaller", "Missing font - %1").arg(name));
     }
 
     // Written once, after every font has had its turn, so that a file we cannot write does not

@@ -2,6 +2,7 @@
 
 #include "common/IoError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -38,13 +39,16 @@ void InstanceRecord::lock()
         // No link is followed: the record is never written through a name that points elsewhere.
         const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0)
-            throw IoError(QStringLiteral("Cannot open the single-instance record %1: %2").arg(m_path, systemError()));
+            throw IoError(QCoreApplication::translate("SingleInstance", "Cannot open the single-instance record %1: %2")
+                              .arg(m_path, systemError()));
         struct stat info
         {
         };
         if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid()) {
             ::close(fd);
-            throw IoError(QStringLiteral("The single-instance record %1 is not a file of this user").arg(m_path));
+            throw IoError(QCoreApplication::translate("SingleInstance",
+                                                      "The single-instance record %1 is not a file of this user")
+                              .arg(m_path));
         }
         m_fd = fd;
     }
@@ -53,7 +57,8 @@ void InstanceRecord::lock()
         result = ::flock(m_fd, LOCK_EX);
     while (result != 0 && errno == EINTR);
     if (result != 0)
-        throw IoError(QStringLiteral("Cannot lock the single-instance record %1: %2").arg(m_path, systemError()));
+        throw IoError(QCoreApplication::translate("SingleInstance", "Cannot lock the single-instance record %1: %2")
+                          .arg(m_path, systemError()));
 }
 
 void InstanceRecord::unlock()
@@ -81,7 +86,8 @@ void InstanceRecord::write(const InstanceBlock& block)
     std::memcpy(data, &block.AppWindow, 4);
     std::memcpy(data + 4, &block.InstanceCount, 4);
     if (m_fd < 0 || ::pwrite(m_fd, data, kBlockSize, 0) != kBlockSize)
-        throw IoError(QStringLiteral("Cannot write the single-instance record %1").arg(m_path));
+        throw IoError(
+            QCoreApplication::translate("SingleInstance", "Cannot write the single-instance record %1").arg(m_path));
 }
 
 } // namespace horavine

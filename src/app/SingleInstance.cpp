@@ -95,8 +95,10 @@ bool SingleInstance::ActivatePreviousInstance(int maxInstances, const QString& f
 
     m_folder = ChannelFolder::forCurrentUser();
     if (m_folder.isEmpty()) {
-        m_warning = QStringLiteral("No private folder for the single-instance record could be made in %1 (the names "
-                                   "are taken by other users); this copy runs without the guard")
+        m_warning = QCoreApplication::translate(
+                        "SingleInstance",
+                        "No private folder for the single-instance record could be made in %1 (the names "
+                        "are taken by other users); this copy runs without the guard")
                         .arg(QDir::tempPath());
         m_countedInstance = false;
         m_outcome = Outcome::Registered;

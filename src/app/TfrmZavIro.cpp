@@ -132,12 +132,12 @@ TfrmZavIro::TfrmZavIro(SkinState& skin, AlarmList& alarms, const AppDir& appDir,
 void TfrmZavIro::buildMenu()
 {
     PopupMenu1 = new QMenu(this);
-    mShow = PopupMenu1->addAction(QStringLiteral("Show"), this, [this] { ShowUp(); });
-    mHide = PopupMenu1->addAction(QStringLiteral("Hide"), this, [this] { mHideClick(); });
+    mShow = PopupMenu1->addAction(tr("Show"), this, [this] { ShowUp(); });
+    mHide = PopupMenu1->addAction(tr("Hide"), this, [this] { mHideClick(); });
     PopupMenu1->addSeparator();
-    mProperties = PopupMenu1->addAction(QStringLiteral("Options"), this, [this] { mPropertiesClick(); });
+    mProperties = PopupMenu1->addAction(tr("Options"), this, [this] { mPropertiesClick(); });
     PopupMenu1->addSeparator();
-    mExit = PopupMenu1->addAction(QStringLiteral("Exit"), this, [this] { mExitClick(); });
+    mExit = PopupMenu1->addAction(tr("Exit"), this, [this] { mExitClick(); });
     auto* group = new QActionGroup(PopupMenu1);
     group->setExclusive(true);
     for (QAction* action : {mShow, mHide}) {
@@ -390,9 +390,9 @@ void TfrmZavIro::OpenSkinFile(const QString& path)
     const QFileInfo file(path);
     QString problem;
     if (!file.isFile())
-        problem = QStringLiteral("Cannot open \"%1\": no such file").arg(path);
+        problem = tr("Cannot open \"%1\": no such file").arg(path);
     else if (file.size() != TClockSkin::kSize)
-        problem = QStringLiteral("Cannot open \"%1\": it is not a skin (a skin file holds %2 bytes, this one %3)")
+        problem = tr("Cannot open \"%1\": it is not a skin (a skin file holds %2 bytes, this one %3)")
                       .arg(path)
                       .arg(TClockSkin::kSize)
                       .arg(file.size());
@@ -488,7 +488,8 @@ bool TfrmZavIro::CloseProcedure()
 bool TfrmZavIro::closeDespiteFailedSave(const QString& message)
 {
     if (!m_ending) {
-        const QString question = message + QStringLiteral("\n\nClose the clock without saving?");
+        //: %1 says why the settings or the alarms could not be saved.
+        const QString question = tr("%1\n\nClose the clock without saving?").arg(message);
         const bool closeAnyway = AskCloseUnsaved
             ? AskCloseUnsaved(question)
             : QMessageBox::warning(this, QApplication::applicationDisplayName(), question,
@@ -660,7 +661,7 @@ qreal TfrmZavIro::screenPixelRatio() const
 
 void TfrmZavIro::textureNotFound()
 {
-    ShowMessageBox(this, QStringLiteral("Texture file not found."));
+    ShowMessageBox(this, tr("Texture file not found."));
 }
 
 // --- SkinHooks

@@ -10,6 +10,7 @@
 #include "app/Platform.h"
 #include "app/SingleInstance.h"
 #include "app/TfrmZavIro.h"
+#include "app/Translations.h"
 #include "common/AppDir.h"
 #include "common/AppFolder.h"
 #include "common/Clock.h"
@@ -70,6 +71,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (!platformName.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
+    // Before any window or message is made; --help and wrong options above stay English, as
+    // scripts read them.
+    InstallTranslations(app);
     SingleInstance guard(SingleInstance::runningExecutablePath(argv[0]));
     try {
         if (guard.ActivatePreviousInstance(1, commandLine.skinFile))

@@ -86,7 +86,8 @@ AppDir AppFolder::prepare(QStringList& problems) const
     const QString user = userFolder();
     const QString shipped = shippedFolder();
     if (!QDir().mkpath(user)) {
-        problems.append(QStringLiteral("Cannot create the folder %1; the clock runs from %2 and cannot save")
+        problems.append(QCoreApplication::translate(
+                            "AppFolder", "Cannot create the folder %1; the clock runs from %2 and cannot save")
                             .arg(QDir::toNativeSeparators(user), QDir::toNativeSeparators(shipped)));
         return AppDir(shipped);
     }
@@ -94,7 +95,7 @@ AppDir AppFolder::prepare(QStringList& problems) const
     if (QFileInfo(shipped).isDir())
         CopyMissingFiles(shipped, user, problems, skipped);
     if (!holdsDefaultSkin(user))
-        problems.append(QStringLiteral("No shipped data at %1: %2 has no default skin")
+        problems.append(QCoreApplication::translate("AppFolder", "No shipped data at %1: %2 has no default skin")
                             .arg(QDir::toNativeSeparators(shipped), QDir::toNativeSeparators(user)));
     return AppDir(user);
 }
@@ -127,7 +128,7 @@ int CopyMissingFiles(const QString& from, const QString& to, QStringList& proble
         QFile in(file);
         if (!QDir().mkpath(folder) || !in.copy(target)) {
             problems.append(
-                QStringLiteral("Cannot copy %1 to %2: %3")
+                QCoreApplication::translate("AppFolder", "Cannot copy %1 to %2: %3")
                     .arg(QDir::toNativeSeparators(file), QDir::toNativeSeparators(target), in.errorString()));
             continue;
         }

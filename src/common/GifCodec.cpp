@@ -5,6 +5,7 @@
 #include "common/Picture.h"
 #include "common/PictureCodecs.h"
 
+#include <QCoreApplication>
 #include <cstring>
 #include <gif_lib.h>
 #include <vector>
@@ -75,13 +76,13 @@ private:
 void GifReader::fail(int giflibError) const
 {
     if (m_source.ranOut)
-        ThrowLoadError(m_path, QStringLiteral("the file is truncated"));
+        ThrowLoadError(m_path, QCoreApplication::translate("Pictures", "the file is truncated"));
     if (giflibError == D_GIF_ERR_NOT_GIF_FILE)
-        ThrowLoadError(m_path, QStringLiteral("not a GIF file"));
+        ThrowLoadError(m_path, QCoreApplication::translate("Pictures", "not a GIF file"));
     const char* text = GifErrorString(giflibError);
-    ThrowLoadError(
-        m_path,
-        QStringLiteral("damaged GIF data (%1)").arg(text ? QString::fromLatin1(text) : QString::number(giflibError)));
+    ThrowLoadError(m_path,
+                   QCoreApplication::translate("Pictures", "damaged GIF data (%1)")
+                       .arg(text ? QString::fromLatin1(text) : QString::number(giflibError)));
 }
 
 QImage GifReader::read()
@@ -101,7 +102,7 @@ QImage GifReader::read()
         case IMAGE_DESC_RECORD_TYPE:
             return readFirstFrame();
         case TERMINATE_RECORD_TYPE:
-            ThrowLoadError(m_path, QStringLiteral("the GIF file holds no picture"));
+            ThrowLoadError(m_path, QCoreApplication::translate("Pictures", "the GIF file holds no picture"));
         default:
             fail(D_GIF_ERR_WRONG_RECORD);
         }
@@ -132,7 +133,8 @@ QImage GifReader::readFirstFrame()
     if (frame.Width <= 0 || frame.Height <= 0 || frame.Left < 0 || frame.Top < 0
         || qint64(frame.Left) + frame.Width > gif->SWidth || qint64(frame.Top) + frame.Height > gif->SHeight) {
         ThrowLoadError(m_path,
-                       QStringLiteral("the first frame (%1 × %2 at %3, %4) lies outside the %5 × %6 picture")
+                       QCoreApplication::translate(
+                           "Pictures", "the first frame (%1 × %2 at %3, %4) lies outside the %5 × %6 picture")
                            .arg(frame.Width)
                            .arg(frame.Height)
                            .arg(frame.Left)
@@ -142,7 +144,7 @@ QImage GifReader::readFirstFrame()
     }
     const ColorMapObject* colours = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
     if (!colours || colours->ColorCount <= 0 || !colours->Colors)
-        ThrowLoadError(m_path, QStringLiteral("the GIF file has no colour table"));
+        ThrowLoadError(m_path, QCoreApplication::translate("Pictures", "the GIF file has no colour table"));
 
     const int width = frame.Width;
     const int height = frame.Height;
@@ -166,9 +168,10 @@ QImage GifReader::readFirstFrame()
         if (index == m_transparentIndex)
             anyTransparent = true;
         else if (index >= colours->ColorCount)
-            ThrowLoadError(
-                m_path,
-                QStringLiteral("a pixel uses colour %1 of a %2-colour table").arg(index).arg(colours->ColorCount));
+            ThrowLoadError(m_path,
+                           QCoreApplication::translate("Pictures", "a pixel uses colour %1 of a %2-colour table")
+                               .arg(index)
+                               .arg(colours->ColorCount));
     }
 
     QRgb background = qRgb(255, 255, 255);

@@ -5,6 +5,7 @@
 #include "common/SafeFile.h"
 #include "common/ShortString.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -229,8 +230,8 @@ bool IniFile::ReadBool(const QString& section, const QString& key, bool def) con
 void IniFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
     const QFileInfo info(m_path);
-    const IoError refused(
-        QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(info.absoluteFilePath())));
+    const IoError refused(QCoreApplication::translate("Files", "Unable to write to %1")
+                              .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
 
     QByteArray bytes;
     if (info.exists() && (!info.isFile() || !readWholeFile(m_path, bytes)))

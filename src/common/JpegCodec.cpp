@@ -5,6 +5,7 @@
 #include "common/Picture.h"
 #include "common/PictureCodecs.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <climits>
 #include <csetjmp>
@@ -148,16 +149,18 @@ bool readJpegRows(JpegDecoder* d, uchar* bits, qsizetype bytesPerLine)
 [[noreturn]] void throwJpegError(const JpegDecoder& d, const QString& path)
 {
     if (d.err.truncated)
-        ThrowLoadError(path, QStringLiteral("the file is truncated"));
+        ThrowLoadError(path, QCoreApplication::translate("Pictures", "the file is truncated"));
     if (d.err.pub.msg_code == JERR_NO_SOI)
-        ThrowLoadError(path, QStringLiteral("not a JPEG file"));
+        ThrowLoadError(path, QCoreApplication::translate("Pictures", "not a JPEG file"));
     if (d.err.pub.msg_code == JERR_NO_BACKING_STORE || d.err.pub.msg_code == JERR_OUT_OF_MEMORY) {
         ThrowLoadError(path,
-                       QStringLiteral("the picture is too large (%1 × %2 pixels)")
+                       QCoreApplication::translate("Pictures", "the picture is too large (%1 × %2 pixels)")
                            .arg(d.info.image_width)
                            .arg(d.info.image_height));
     }
-    ThrowLoadError(path, QStringLiteral("damaged JPEG data (%1)").arg(QString::fromLocal8Bit(d.err.message)));
+    ThrowLoadError(
+        path,
+        QCoreApplication::translate("Pictures", "damaged JPEG data (%1)").arg(QString::fromLocal8Bit(d.err.message)));
 }
 
 // The compressed bytes go into a growing malloc'ed buffer owned by the encoder holder, so an error half-way
@@ -304,7 +307,8 @@ QImage DecodeJpeg(const QByteArray& bytes, const QString& path, QSize target)
         break;
     default:
         ThrowLoadError(path,
-                       QStringLiteral("unsupported JPEG colour space (%1 components)").arg(d.info.num_components));
+                       QCoreApplication::translate("Pictures", "unsupported JPEG colour space (%1 components)")
+                           .arg(d.info.num_components));
     }
     // libjpeg scales while it transforms the blocks, so a reduced picture costs a fraction of the full decode.
     d.info.scale_num = 1;
@@ -315,7 +319,7 @@ QImage DecodeJpeg(const QByteArray& bytes, const QString& path, QSize target)
     // The limit is on what is allocated, but the message names the picture as its file has it.
     if (qint64(d.info.output_width) * qint64(d.info.output_height) > PictureByteLimit() / 4) {
         ThrowLoadError(path,
-                       QStringLiteral("the picture is too large (%1 × %2 pixels)")
+                       QCoreApplication::translate("Pictures", "the picture is too large (%1 × %2 pixels)")
                            .arg(d.info.image_width)
                            .arg(d.info.image_height));
     }
@@ -328,10 +332,10 @@ QImage DecodeJpeg(const QByteArray& bytes, const QString& path, QSize target)
 QString EncodeJpegInto(const QImage& image, int quality, QByteArray& out)
 {
     if (image.isNull())
-        return QStringLiteral("the picture is empty");
+        return QCoreApplication::translate("Pictures", "the picture is empty");
     const QImage rgb = opaqueOnWhite(image);
     if (rgb.isNull())
-        return QStringLiteral("not enough memory");
+        return QCoreApplication::translate("Pictures", "not enough memory");
     JpegEncoder e;
     if (!writeJpeg(&e, rgb.constBits(), rgb.bytesPerLine(), rgb.width(), rgb.height(), std::clamp(quality, 1, 100)))
         return QString::fromLocal8Bit(e.err.message);

@@ -4,6 +4,7 @@
 #include "common/PictureCodecs.h"
 #include "common/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
@@ -14,7 +15,7 @@ namespace horavine {
 
 void ThrowLoadError(const QString& path, const QString& what)
 {
-    throw PictureError(QStringLiteral("Cannot load picture \"%1\": %2").arg(path, what));
+    throw PictureError(QCoreApplication::translate("Pictures", "Cannot load picture \"%1\": %2").arg(path, what));
 }
 
 qint64 PictureByteLimit()
@@ -27,9 +28,14 @@ qint64 PictureByteLimit()
 void CheckPictureSize(const QString& path, qint64 width, qint64 height)
 {
     if (width <= 0 || height <= 0)
-        ThrowLoadError(path, QStringLiteral("the picture has no pixels (%1 × %2)").arg(width).arg(height));
+        ThrowLoadError(
+            path,
+            QCoreApplication::translate("Pictures", "the picture has no pixels (%1 × %2)").arg(width).arg(height));
     if (width > PictureByteLimit() / 4 / height) {
-        ThrowLoadError(path, QStringLiteral("the picture is too large (%1 × %2 pixels)").arg(width).arg(height));
+        ThrowLoadError(path,
+                       QCoreApplication::translate("Pictures", "the picture is too large (%1 × %2 pixels)")
+                           .arg(width)
+                           .arg(height));
     }
 }
 
@@ -37,7 +43,9 @@ QImage AllocatePicture(const QString& path, int width, int height, QImage::Forma
 {
     QImage image(width, height, format);
     if (image.isNull())
-        ThrowLoadError(path, QStringLiteral("not enough memory for %1 × %2 pixels").arg(width).arg(height));
+        ThrowLoadError(
+            path,
+            QCoreApplication::translate("Pictures", "not enough memory for %1 × %2 pixels").arg(width).arg(height));
     return image;
 }
 
@@ -56,9 +64,9 @@ QImage decodePicture(const QString& path, QSize target)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        ThrowLoadError(path, QStringLiteral("the file does not exist"));
+        ThrowLoadError(path, QCoreApplication::translate("Pictures", "the file does not exist"));
     if (!info.isFile())
-        ThrowLoadError(path, QStringLiteral("not a file"));
+        ThrowLoadError(path, QCoreApplication::translate("Pictures", "not a file"));
 
     // The extension decides, as it does for the picture dialogs: a file whose content does not match is an error.
     const QString ext = ExtractFileExt(path).mid(1).toLower();
@@ -66,9 +74,11 @@ QImage decodePicture(const QString& path, QSize target)
     const bool isGif = ext == u"gif";
     const QByteArray qtFormat = ext.toLatin1();
     if (!isJpeg && !isGif && (ext.isEmpty() || !QtReadsFormat(qtFormat))) {
-        ThrowLoadError(path,
-                       ext.isEmpty() ? QStringLiteral("unsupported picture format (the file name has no extension)")
-                                     : QStringLiteral("unsupported picture format \".%1\"").arg(ext));
+        ThrowLoadError(
+            path,
+            ext.isEmpty()
+                ? QCoreApplication::translate("Pictures", "unsupported picture format (the file name has no extension)")
+                : QCoreApplication::translate("Pictures", "unsupported picture format \".%1\"").arg(ext));
     }
 
     QByteArray bytes;
@@ -78,7 +88,7 @@ QImage decodePicture(const QString& path, QSize target)
         throw PictureError(e.message());
     }
     if (bytes.isEmpty())
-        ThrowLoadError(path, QStringLiteral("the file is empty"));
+        ThrowLoadError(path, QCoreApplication::translate("Pictures", "the file is empty"));
 
     if (isJpeg)
         return DecodeJpeg(bytes, path, target);
@@ -109,7 +119,9 @@ QImage LoadPictureScaled(const QString& path, QSize target)
         image.convertTo(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull() || image.size() != target)
         ThrowLoadError(path,
-                       QStringLiteral("not enough memory for %1 × %2 pixels").arg(target.width()).arg(target.height()));
+                       QCoreApplication::translate("Pictures", "not enough memory for %1 × %2 pixels")
+                           .arg(target.width())
+                           .arg(target.height()));
     return image;
 }
 
@@ -118,7 +130,7 @@ QByteArray EncodeJpeg(const QImage& image, int quality)
     QByteArray out;
     const QString error = EncodeJpegInto(image, quality, out);
     if (!error.isEmpty())
-        throw PictureError(QStringLiteral("Cannot encode a JPEG picture: %1").arg(error));
+        throw PictureError(QCoreApplication::translate("Pictures", "Cannot encode a JPEG picture: %1").arg(error));
     return out;
 }
 
@@ -127,7 +139,7 @@ void SaveJpeg(const QImage& image, const QString& path, int quality)
     QByteArray out;
     const QString error = EncodeJpegInto(image, quality, out);
     if (!error.isEmpty())
-        throw PictureError(QStringLiteral("Cannot save picture \"%1\": %2").arg(path, error));
+        throw PictureError(QCoreApplication::translate("Pictures", "Cannot save picture \"%1\": %2").arg(path, error));
     WriteFileAtomically(path, out);
 }
 

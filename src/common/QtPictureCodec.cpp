@@ -4,6 +4,7 @@
 #include "common/PictureCodecs.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 
 namespace horavine {
@@ -59,16 +60,18 @@ QImage DecodeWithQt(const QByteArray& bytes, const QByteArray& format, const QSt
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
         ThrowLoadError(path,
-                       QStringLiteral("not a readable %1 picture (%2)")
+                       QCoreApplication::translate("Pictures", "not a readable %1 picture (%2)")
                            .arg(QString::fromLatin1(format).toUpper(), reader.errorString()));
     }
     if (device.readPastEnd() && !isTextFormat(format))
-        ThrowLoadError(path, QStringLiteral("the file is truncated"));
+        ThrowLoadError(path, QCoreApplication::translate("Pictures", "the file is truncated"));
     const QImage converted
         = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (converted.isNull())
         ThrowLoadError(path,
-                       QStringLiteral("not enough memory for %1 × %2 pixels").arg(image.width()).arg(image.height()));
+                       QCoreApplication::translate("Pictures", "not enough memory for %1 × %2 pixels")
+                           .arg(image.width())
+                           .arg(image.height()));
     return converted;
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/IoError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -13,24 +14,24 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes)
     // Unbuffered: a buffered write that fails only at the final flush goes unnoticed by
     // QSaveFile::commit (Qt 6.4), which would then rename a short file over the good one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw IoError(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
+        throw IoError(QCoreApplication::translate("Files", "Cannot write \"%1\": %2").arg(path, file.errorString()));
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        throw IoError(QStringLiteral("Cannot write \"%1\": %2").arg(path, reason));
+        throw IoError(QCoreApplication::translate("Files", "Cannot write \"%1\": %2").arg(path, reason));
     }
     if (!file.commit())
-        throw IoError(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
+        throw IoError(QCoreApplication::translate("Files", "Cannot write \"%1\": %2").arg(path, file.errorString()));
 }
 
 QByteArray ReadFileBytes(const QString& path, qint64 maxBytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw IoError(QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
+        throw IoError(QCoreApplication::translate("Files", "Cannot read \"%1\": %2").arg(path, file.errorString()));
     QByteArray bytes = maxBytes < 0 ? file.readAll() : file.read(maxBytes);
     if (file.error() != QFileDevice::NoError)
-        throw IoError(QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString()));
+        throw IoError(QCoreApplication::translate("Files", "Cannot read \"%1\": %2").arg(path, file.errorString()));
     return bytes;
 }
 

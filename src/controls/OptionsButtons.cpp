@@ -2,8 +2,10 @@
 
 #include "controls/TDsFancyButton.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace horavine {
 
@@ -25,9 +27,9 @@ struct ButtonRow
 const ButtonRow& rowOf(OptionsButton which)
 {
     static const ButtonRow rows[] = {
-        {"sbSaveSettings", "Save skin as...", {129, 41}, 3, 4, false},
-        {"bbClose", "Close the clock", {145, 36}, 6, 4, true},
-        {"bbDone", "Done", {97, 36}, 6, 9, true},
+        {"sbSaveSettings", QT_TRANSLATE_NOOP("OptionsButtons", "Save skin as..."), {129, 41}, 3, 4, false},
+        {"bbClose", QT_TRANSLATE_NOOP("OptionsButtons", "Close the clock"), {145, 36}, 6, 4, true},
+        {"bbDone", QT_TRANSLATE_NOOP("OptionsButtons", "Done"), {97, 36}, 6, 9, true},
     };
     return rows[int(which)];
 }
@@ -101,8 +103,7 @@ void StyleOptionsButton(TDsFancyButton& button, OptionsButton which)
 {
     const ButtonRow& row = rowOf(which);
     button.setObjectName(QLatin1String(row.objectName));
-    button.setText(QLatin1String(row.caption));
-    button.setFixedSize(row.size);
+    button.setText(QCoreApplication::translate("OptionsButtons", row.caption));
 
     TDsEffect& fx = button.FancyEffects();
     fx.setFrameStyle(fmGradient);
@@ -133,6 +134,13 @@ void StyleOptionsButton(TDsFancyButton& button, OptionsButton which)
         button.setFont(QFont()); // nothing set: the parent's font
         button.setFontColor(clWindowText);
     }
+    // The sizes were drawn for the English captions; a longer translation widens the button by what
+    // it needs more, instead of running into the frame.
+    const auto captionWidth = [&button](const QString& text) {
+        return button.fontMetrics().size(Qt::TextSingleLine | Qt::TextShowMnemonic, text).width();
+    };
+    const int more = captionWidth(button.text()) - captionWidth(QLatin1String(row.caption));
+    button.setFixedSize(row.size.width() + std::max(0, more), row.size.height());
 }
 
 } // namespace horavine

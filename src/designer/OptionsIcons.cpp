@@ -12,8 +12,8 @@ namespace {
 void drawDesign(QPainter& p)
 {
     // A colour wheel: the face in miniature.
-    const QColor colors[] = {QColor(0xd9, 0x3b, 0x3b), QColor(0xf0, 0xb4, 0x29), QColor(0x4c, 0xb0, 0x50),
-                             QColor(0x33, 0x66, 0x99)};
+    const QColor colors[]
+        = {QColor(0xd9, 0x3b, 0x3b), QColor(0xf0, 0xb4, 0x29), QColor(0x4c, 0xb0, 0x50), QColor(0x33, 0x66, 0x99)};
     for (int i = 0; i < 4; ++i) {
         p.setBrush(colors[i]);
         p.setPen(Qt::NoPen);

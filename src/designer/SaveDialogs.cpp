@@ -1,5 +1,6 @@
 #include "designer/SaveDialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QImageWriter>
@@ -36,15 +37,15 @@ QString Run(QWidget* parent, const QString& title, const QString& folder, const 
 
 QString ChooseSkinFile(QWidget* parent, const QString& folder, const QString& proposedName)
 {
-    return Run(parent, QStringLiteral("Save skin as"), folder, proposedName, {QStringLiteral("Clock Skin (*.clk)")},
-               QStringLiteral("clk"));
+    return Run(parent, QCoreApplication::translate("SaveDialogs", "Save skin as"), folder, proposedName,
+               {QCoreApplication::translate("SaveDialogs", "Clock Skin (*.clk)")}, QStringLiteral("clk"));
 }
 
 QString ChoosePictureFile(QWidget* parent, const QString& folder, const QString& proposedName)
 {
     // The preview is written as a JPEG whatever the name says, so only JPEG names are offered.
-    return Run(parent, QStringLiteral("Save picture as"), folder, proposedName,
-               {QStringLiteral("JPEG picture (*.jpg *.jpeg)")}, QStringLiteral("jpg"));
+    return Run(parent, QCoreApplication::translate("SaveDialogs", "Save picture as"), folder, proposedName,
+               {QCoreApplication::translate("SaveDialogs", "JPEG picture (*.jpg *.jpeg)")}, QStringLiteral("jpg"));
 }
 
 void SetSaveDialogAnswer(SaveDialogAnswer answer)

@@ -47,7 +47,7 @@ TBrushDialog::TBrushDialog(FaceOverlay& overlay, SkinState& state, const AppDir&
     , m_overlayChanged(std::move(overlayChanged))
 {
     setObjectName(QStringLiteral("BrushDialog"));
-    setWindowTitle(QStringLiteral("Texture Editor"));
+    setWindowTitle(tr("Texture Editor"));
     setModal(true);
     buildControls();
     setFixedSize(kClientWidth, kClientHeight);
@@ -58,7 +58,7 @@ void TBrushDialog::buildControls()
     // Created in tab order: the list first, so it takes the focus.
     LStyle = new QListWidget(this);
     LStyle->setObjectName(QStringLiteral("LStyle"));
-    LStyle->setAccessibleName(QStringLiteral("Texture"));
+    LStyle->setAccessibleName(tr("Texture"));
     LStyle->setItemDelegate(new PatternRowDelegate(LStyle));
     LStyle->setUniformItemSizes(true);
     LStyle->addItems(PatternNames());
@@ -67,18 +67,18 @@ void TBrushDialog::buildControls()
     // A click on the row already selected still applies it (it may have been left by a picture).
     connect(LStyle, &QListWidget::clicked, this, [this](const QModelIndex& index) { rowChanged(index.row()); });
 
-    BColor = new QPushButton(QStringLiteral("&Color..."), this);
+    BColor = new QPushButton(tr("&Color..."), this);
     BColor->setObjectName(QStringLiteral("BColor"));
     BColor->setIconSize(kSwatchSize);
     connect(BColor, &QPushButton::clicked, this, &TBrushDialog::BColorClick);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Image:"), this);
-    Button1 = new QPushButton(QStringLiteral("&Image..."), GroupBox1);
+    GroupBox1 = new QGroupBox(tr("Image:"), this);
+    Button1 = new QPushButton(tr("&Image..."), GroupBox1);
     Button1->setObjectName(QStringLiteral("Button1"));
     connect(Button1, &QPushButton::clicked, this, &TBrushDialog::Button1Click);
     Image1 = new QLabel(GroupBox1);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Image"));
+    Image1->setAccessibleName(tr("Image"));
     Image1->setFixedSize(kPreviewSize);
     Image1->setScaledContents(true);
     Image1->setAlignment(Qt::AlignCenter);
@@ -86,28 +86,28 @@ void TBrushDialog::buildControls()
     imageRow->addWidget(Button1);
     imageRow->addWidget(Image1);
 
-    GroupBox2 = new QGroupBox(QStringLiteral(" Transperancy"), this);
+    GroupBox2 = new QGroupBox(tr(" Transperancy"), this);
     SpinEdit1 = new QSpinBox(GroupBox2);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
-    SpinEdit1->setAccessibleName(QStringLiteral("Transperancy"));
+    SpinEdit1->setAccessibleName(tr("Transperancy"));
     SpinEdit1->setRange(0, 100);
     SpinEdit1->setSingleStep(2);
     // Arrows only: the box steps but takes no typing.
     if (auto* edit = SpinEdit1->findChild<QLineEdit*>())
         edit->setReadOnly(true);
     connect(SpinEdit1, &QSpinBox::valueChanged, this, &TBrushDialog::SpinEdit1Change);
-    Label1 = new QLabel(QStringLiteral("%"), GroupBox2);
+    Label1 = new QLabel(tr("%"), GroupBox2);
     Label1->setBuddy(SpinEdit1);
     auto* transparencyRow = new QHBoxLayout(GroupBox2);
     transparencyRow->addWidget(SpinEdit1);
     transparencyRow->addWidget(Label1);
     transparencyRow->addStretch();
 
-    Button2 = new QPushButton(QStringLiteral("OK"), this);
+    Button2 = new QPushButton(tr("OK"), this);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setDefault(true);
     connect(Button2, &QPushButton::clicked, this, &TBrushDialog::Button2Click);
-    Button3 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button3 = new QPushButton(tr("Cancel"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
     connect(Button3, &QPushButton::clicked, this, &TBrushDialog::Button3Click);
 
@@ -188,7 +188,7 @@ void TBrushDialog::imageAction(bool reload)
         if (reload) {
             path = m_choice.locateTexturePath();
             if (path.isEmpty())
-                ShowMessageBox(this, QStringLiteral("Texture file not found."));
+                ShowMessageBox(this, tr("Texture file not found."));
         } else if (const std::optional<QString> picked = PickTextureFile(m_choice.appDir(), this)) {
             path = *picked;
         }
@@ -208,10 +208,10 @@ void TBrushDialog::imageAction(bool reload)
 void TBrushDialog::updateImageButton()
 {
     if (m_choice.hasImage()) {
-        Button1->setText(QStringLiteral("Clea&r"));
+        Button1->setText(tr("Clea&r"));
         Image1->setPixmap(QPixmap::fromImage(m_choice.overlay().Brush.Image));
     } else {
-        Button1->setText(QStringLiteral("B&rowse..."));
+        Button1->setText(tr("B&rowse..."));
         Image1->clear();
         m_choice.forgetPathWithoutImage();
     }

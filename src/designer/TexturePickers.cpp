@@ -1,5 +1,6 @@
 #include "designer/TexturePickers.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace horavine {
@@ -22,7 +23,7 @@ std::optional<QString> PickTextureFile(const AppDir& appDir, QWidget* parent)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
-    dialog.setNameFilter(QStringLiteral("Bitmaps (*.bmp)"));
+    dialog.setNameFilter(QCoreApplication::translate("TexturePickers", "Bitmaps (*.bmp)"));
     dialog.setDirectory(appDir.texturesFolder());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

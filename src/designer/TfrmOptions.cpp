@@ -35,7 +35,6 @@ namespace horavine {
 namespace {
 
 // The user guide ships beside the executable, so the notice's link works offline.
-const char kNoticeText[] = "Horavine, a skinnable desktop clock - read the user guide";
 const char kUserGuide[] = "README.md";
 
 } // namespace
@@ -46,7 +45,8 @@ TfrmOptions::TfrmOptions(SkinState& skin, const AppDir& appDir, QWidget* parent)
     , m_appDir(appDir)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Horavine Clock v" HORAVINE_VERSION "  -  Options"));
+    //: The options window's caption; %1 is the version number.
+    setWindowTitle(tr("Horavine Clock v%1  -  Options").arg(QStringLiteral(HORAVINE_VERSION)));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
                    | Qt::WindowCloseButtonHint);
     setModal(true);
@@ -61,14 +61,16 @@ TfrmOptions::TfrmOptions(SkinState& skin, const AppDir& appDir, QWidget* parent)
     pcOptions = new QTabWidget(this);
     pcOptions->setObjectName(QStringLiteral("pcOptions"));
     pcOptions->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: 27px; }"));
-    pcOptions->addTab(buildDesignPage(), MakeOptionsIcon(OptionsIcon::Design), QStringLiteral("Skin Design"));
-    pcOptions->addTab(buildGalleriesPage(), MakeOptionsIcon(OptionsIcon::Galleries), QStringLiteral("Skin Galleries"));
+    pcOptions->addTab(buildDesignPage(), MakeOptionsIcon(OptionsIcon::Design), tr("Skin Design"));
+    pcOptions->addTab(buildGalleriesPage(), MakeOptionsIcon(OptionsIcon::Galleries), tr("Skin Galleries"));
     tsAlarms = new QWidget(pcOptions); // the alarm editor's frame goes here
     tsAlarms->setObjectName(QStringLiteral("tsAlarms"));
     auto* alarmsLayout = new QVBoxLayout(tsAlarms);
     alarmsLayout->setContentsMargins(2, 2, 2, 2);
-    pcOptions->addTab(tsAlarms, MakeOptionsIcon(OptionsIcon::Alarms), QStringLiteral("  Alarms  "));
-    pcOptions->addTab(buildHelpPage(), MakeOptionsIcon(OptionsIcon::Help), QStringLiteral("  Help   "));
+    //: The spaces widen the tab; keep them.
+    pcOptions->addTab(tsAlarms, MakeOptionsIcon(OptionsIcon::Alarms), tr("  Alarms  "));
+    //: The spaces widen the tab; keep them.
+    pcOptions->addTab(buildHelpPage(), MakeOptionsIcon(OptionsIcon::Help), tr("  Help   "));
     for (int i = 0; i < pcOptions->count(); ++i)
         pcOptions->widget(i)->setAccessibleName(pcOptions->tabText(i).trimmed());
     connect(pcOptions, &QTabWidget::currentChanged, this, &TfrmOptions::pageChanged);
@@ -84,6 +86,20 @@ TfrmOptions::TfrmOptions(SkinState& skin, const AppDir& appDir, QWidget* parent)
     m_changingPage = true;
     pcOptions->setCurrentIndex(kDesignPage);
     m_changingPage = false;
+    fitLanguage();
+}
+
+void TfrmOptions::fitLanguage()
+{
+    // 420 pixels hold the English texts; a language whose texts run longer widens the window as far
+    // as its pages and tabs need, and no further.
+    const int tabs = pcOptions->tabBar()->sizeHint().width() + 4;
+    const int needed = std::max(minimumSizeHint().width(), tabs);
+    if (needed <= maximumWidth())
+        return;
+    setMaximumWidth(needed);
+    setMinimumWidth(needed);
+    resize(needed, height());
 }
 
 TfrmOptions::~TfrmOptions() = default;
@@ -107,10 +123,9 @@ QWidget* TfrmOptions::buildGalleriesPage()
     // The picture button is kept off screen: previews are taken by "Save skin as...".
     pnlTakePicture = new QWidget(page);
     pnlTakePicture->setObjectName(QStringLiteral("pnlTakePicture"));
-    auto* takePicture
-        = new QPushButton(MakeOptionsIcon(OptionsIcon::Camera), QStringLiteral("  Take a picture"), pnlTakePicture);
+    auto* takePicture = new QPushButton(MakeOptionsIcon(OptionsIcon::Camera), tr("  Take a picture"), pnlTakePicture);
     takePicture->setObjectName(QStringLiteral("bbTakePicture"));
-    takePicture->setAccessibleName(QStringLiteral("Take a picture"));
+    takePicture->setAccessibleName(tr("Take a picture"));
     connect(takePicture, &QPushButton::clicked, this, [this] { bbTakePictureClick(); });
     bbTakePicture = takePicture;
     auto* panelLayout = new QHBoxLayout(pnlTakePicture);
@@ -176,7 +191,7 @@ QWidget* TfrmOptions::buildBottomBar()
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(15);
     lblActiveSkin->setFont(arial);
-    lblActiveSkin->setAccessibleName(QStringLiteral("Active skin"));
+    lblActiveSkin->setAccessibleName(tr("Active skin"));
 
     bbDone = new TDsFancyButton(bar);
     bbDone->setObjectName(QStringLiteral("bbDone"));
@@ -199,7 +214,7 @@ void TfrmOptions::buildStatusBar()
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     // A flat button that looks like a link: screen readers get a button they can press.
-    auto* notice = new QPushButton(QString::fromUtf8(kNoticeText), StatusBar1);
+    auto* notice = new QPushButton(tr("Horavine, a skinnable desktop clock - read the user guide"), StatusBar1);
     notice->setObjectName(QStringLiteral("lblNotice"));
     notice->setFlat(true);
     notice->setCursor(Qt::PointingHandCursor);

@@ -156,6 +156,7 @@ private:
     void activationStep();
     bool runDone();
     void fillFontNames();
+    void fitLanguage();
 
     SkinState& m_skin;
     AppDir m_appDir;

@@ -1,5 +1,6 @@
 // The "Skin Design" page: its controls, and the two copies between them and CurrentSkin.
 
+#include "common/TextAround.h"
 #include "controls/ErrorBox.h"
 #include "controls/OptionsButtons.h"
 #include "controls/TDsFancyButton.h"
@@ -77,12 +78,12 @@ QWidget* TfrmOptions::buildDesignPage()
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("tsDesign"));
 
-    rgShape = Group(QStringLiteral(" Shape "), page);
+    rgShape = Group(tr(" Shape "), page);
     rgShape->setObjectName(QStringLiteral("rgShape"));
-    rgShape->setToolTip(QStringLiteral("Choose a clock shape"));
+    rgShape->setToolTip(tr("Choose a clock shape"));
     m_shapeGroup = new QButtonGroup(rgShape);
     auto* shapeLayout = new QHBoxLayout(rgShape);
-    const QString shapes[] = {QStringLiteral("Circular"), QStringLiteral("Square"), QStringLiteral("Rounded")};
+    const QString shapes[] = {tr("Circular"), tr("Square"), tr("Rounded")};
     for (int i = 0; i < 3; ++i) {
         auto* button = new QRadioButton(shapes[i], rgShape);
         button->setToolTip(rgShape->toolTip());
@@ -91,26 +92,27 @@ QWidget* TfrmOptions::buildDesignPage()
     }
     m_shapeGroup->button(0)->setChecked(true);
 
-    auto* transparency = Group(QStringLiteral("Transparency [%] "), page);
-    seTransparency
-        = SpinEdit("seTransparency", 0, 50, 5, T::TypingAllowed, QStringLiteral("Clock transparency"), transparency);
+    auto* transparency = Group(tr("Transparency [%] "), page);
+    seTransparency = SpinEdit("seTransparency", 0, 50, 5, T::TypingAllowed, tr("Clock transparency"), transparency);
     (new QHBoxLayout(transparency))->addWidget(seTransparency);
 
-    auto* general = Group(QStringLiteral(" General "), page);
-    seSize = SpinEdit("seSize", 50, 1000, 5, T::TypingAllowed, QStringLiteral("Clock size"), general);
+    auto* general = Group(tr(" General "), page);
+    seSize = SpinEdit("seSize", 50, 1000, 5, T::TypingAllowed, tr("Clock size"), general);
     QFont bold = seSize->font();
     bold.setBold(true);
     seSize->setFont(bold);
     seSize->setValue(DefaultSkin().ClockSize);
-    auto* pattern = new QPushButton(MakeOptionsIcon(OptionsIcon::Texture), QStringLiteral(" Texture"), general);
+    auto* pattern = new QPushButton(MakeOptionsIcon(OptionsIcon::Texture), tr(" Texture"), general);
     pattern->setObjectName(QStringLiteral("bbPattern"));
-    pattern->setToolTip(QStringLiteral("Overlaped texture"));
+    pattern->setToolTip(tr("Overlaped texture"));
     pattern->setAccessibleName(pattern->toolTip());
     bbPattern = pattern;
     auto* generalLayout = new QHBoxLayout(general);
-    generalLayout->addWidget(Label(QStringLiteral("Size "), general));
+    //: %1 is the box with the clock's size.
+    const QStringList sizeRow = TextAround(tr("Size %1 pixels"), 1);
+    generalLayout->addWidget(Label(sizeRow[0], general));
     generalLayout->addWidget(seSize);
-    generalLayout->addWidget(Label(QStringLiteral("pixels"), general));
+    generalLayout->addWidget(Label(sizeRow[1], general));
     generalLayout->addStretch();
     generalLayout->addWidget(bbPattern);
 
@@ -118,75 +120,83 @@ QWidget* TfrmOptions::buildDesignPage()
                          TSpinEdit*& middle, const char* middleName, TColorButton*& last, const char* lastName,
                          const QString& lastHint) {
         auto* group = Group(caption, page);
-        first = MakeColorButton(firstName, QStringLiteral(" First"), firstHint, group);
+        //: A colour button: the band's first colour.
+        first = MakeColorButton(firstName, tr(" First"), firstHint, group);
         middle = SpinEdit(middleName, 5, 95, 5, T::TypingAllowed, QString(), group);
-        middle->setAccessibleName(caption.trimmed() + QStringLiteral(": middle color position"));
-        last = MakeColorButton(lastName, QStringLiteral(" Last"), lastHint, group);
+        //: Accessible name; %1 is the group's caption, e.g. "Hours Colors (inner band)".
+        middle->setAccessibleName(tr("%1: middle color position").arg(caption.trimmed()));
+        //: A colour button: the band's last colour.
+        last = MakeColorButton(lastName, tr(" Last"), lastHint, group);
         auto* layout = new QHBoxLayout(group);
         layout->addWidget(first);
-        layout->addWidget(Label(QStringLiteral("Middle color pos.  "), group));
+        //: %1 is the box with the middle colour's position, in per cent of the way round.
+        const QStringList middleRow = TextAround(tr("Middle color pos.  %1 %"), 1);
+        layout->addWidget(Label(middleRow[0], group));
         layout->addWidget(middle);
-        layout->addWidget(Label(QStringLiteral("%"), group));
+        layout->addWidget(Label(middleRow[1], group));
         layout->addWidget(last);
         return group;
     };
-    auto* hours = bandGroup(QStringLiteral(" Hours Colors (inner band) "), bbHourStC, "bbHourStC",
-                            QStringLiteral("First color for hours band"), seHourMdC, "seHourMdC", bbHourEndC,
-                            "bbHourEndC", QStringLiteral("Last color for hours band"));
-    auto* minutes = bandGroup(QStringLiteral(" Minutes Colors (outer band) "), bbMinStC, "bbMinStC",
-                              QStringLiteral("First color for minutes band"), seMinMdC, "seMinMdC", bbMinEndC,
-                              "bbMinEndC", QStringLiteral("Last color for minutes band"));
+    auto* hours = bandGroup(tr(" Hours Colors (inner band) "), bbHourStC, "bbHourStC", tr("First color for hours band"),
+                            seHourMdC, "seHourMdC", bbHourEndC, "bbHourEndC", tr("Last color for hours band"));
+    auto* minutes
+        = bandGroup(tr(" Minutes Colors (outer band) "), bbMinStC, "bbMinStC", tr("First color for minutes band"),
+                    seMinMdC, "seMinMdC", bbMinEndC, "bbMinEndC", tr("Last color for minutes band"));
 
-    auto* tics = Group(QStringLiteral(" Tics "), page);
-    seTicsWidth = SpinEdit("seTicsWidth", 1, 20, 1, T::ArrowsOnly, QStringLiteral("Choose tics width"), tics);
-    bbTicsColor = MakeColorButton("bbTicsColor", QStringLiteral(" Color"), QStringLiteral("Choose tics color"), tics);
+    auto* tics = Group(tr(" Tics "), page);
+    seTicsWidth = SpinEdit("seTicsWidth", 1, 20, 1, T::ArrowsOnly, tr("Choose tics width"), tics);
+    bbTicsColor = MakeColorButton("bbTicsColor", tr(" Color"), tr("Choose tics color"), tics);
     auto* ticsLayout = new QHBoxLayout(tics);
-    ticsLayout->addWidget(Label(QStringLiteral("Width"), tics));
+    //: The width of the tics, in pixels.
+    ticsLayout->addWidget(Label(tr("Width"), tics));
     ticsLayout->addWidget(seTicsWidth);
     ticsLayout->addWidget(bbTicsColor);
 
-    auto* seconds = Group(QStringLiteral(" Seconds "), page);
-    cbSecStyle = DropDown("cbSecStyle",
-                          {QStringLiteral("Empty Circle"), QStringLiteral("Full Circle"), QStringLiteral("Star"),
-                           QStringLiteral("None"), QStringLiteral("Empty Square"), QStringLiteral("Full Square"),
-                           QStringLiteral("Cross"), QStringLiteral("Diamond"), QStringLiteral("Triangle")},
-                          10, QStringLiteral("Choose second hand shape"), seconds);
-    bbSecColor
-        = MakeColorButton("bbSecColor", QStringLiteral(" Color"), QStringLiteral("Choose second hand color"), seconds);
+    auto* seconds = Group(tr(" Seconds "), page);
+    cbSecStyle
+        = DropDown("cbSecStyle",
+                   {tr("Empty Circle"), tr("Full Circle"), tr("Star"),
+                    //: No second marker at all.
+                    tr("None"), tr("Empty Square"), tr("Full Square"), tr("Cross"), tr("Diamond"), tr("Triangle")},
+                   10, tr("Choose second hand shape"), seconds);
+    bbSecColor = MakeColorButton("bbSecColor", tr(" Color"), tr("Choose second hand color"), seconds);
     auto* secondsLayout = new QHBoxLayout(seconds);
     secondsLayout->addWidget(cbSecStyle, 1);
     secondsLayout->addWidget(bbSecColor);
 
-    auto* band = Group(QStringLiteral(" Tics Band (middle) "), page);
-    bbBgColor = MakeColorButton("bbBgColor", QStringLiteral(" Background Color"),
-                                QStringLiteral("Choose tics band color"), band);
-    seInnerEdge = SpinEdit("seInnerEdge", 10, 80, 1, T::ArrowsOnly,
-                           QStringLiteral("Inner/middle band boundary position"), band);
-    seOuterEdge = SpinEdit("seOuterEdge", 20, 90, 1, T::ArrowsOnly,
-                           QStringLiteral("Middle/outer band boundary position"), band);
+    auto* band = Group(tr(" Tics Band (middle) "), page);
+    bbBgColor = MakeColorButton("bbBgColor", tr(" Background Color"), tr("Choose tics band color"), band);
+    seInnerEdge = SpinEdit("seInnerEdge", 10, 80, 1, T::ArrowsOnly, tr("Inner/middle band boundary position"), band);
+    seOuterEdge = SpinEdit("seOuterEdge", 20, 90, 1, T::ArrowsOnly, tr("Middle/outer band boundary position"), band);
     auto* bandLayout = new QHBoxLayout(band);
     bandLayout->addWidget(bbBgColor);
     bandLayout->addStretch();
-    bandLayout->addWidget(Label(QStringLiteral("From"), band));
+    //: The band's inner (%1) and outer (%2) edge, boxes in per cent of the radius. %1 comes before %2;
+    //: no space is needed before a box, the layout leaves a gap.
+    const QStringList edgeRow = TextAround(tr("From%1 %  to%2 %"), 2);
+    bandLayout->addWidget(Label(edgeRow[0], band));
     bandLayout->addWidget(seInnerEdge);
-    bandLayout->addWidget(Label(QStringLiteral("%  to"), band));
+    bandLayout->addWidget(Label(edgeRow[1], band));
     bandLayout->addWidget(seOuterEdge);
-    bandLayout->addWidget(Label(QStringLiteral("%"), band));
+    bandLayout->addWidget(Label(edgeRow[2], band));
 
-    auto* digital = Group(QStringLiteral(" Digital Clock "), page);
+    auto* digital = Group(tr(" Digital Clock "), page);
     cbDigPosition
         = DropDown("cbDigPosition",
-                   {QStringLiteral("Off"), QStringLiteral("Top"), QStringLiteral("Middle"), QStringLiteral("Bottom")},
-                   10, QStringLiteral("Digilal clock position/Off"), digital);
-    seDigSize = SpinEdit("seDigSize", 5, 100, 1, T::ArrowsOnly, QStringLiteral("Digital clock size"), digital);
-    cbFontNames = DropDown("cbFontNames", {}, 16, QStringLiteral("Digital clock font"), digital);
+                   //: Where the digital read-out stands on the face: nowhere, at the top, ...
+                   {tr("Off"), tr("Top"), tr("Middle"), tr("Bottom")}, 10, tr("Digilal clock position/Off"), digital);
+    seDigSize = SpinEdit("seDigSize", 5, 100, 1, T::ArrowsOnly, tr("Digital clock size"), digital);
+    cbFontNames = DropDown("cbFontNames", {}, 16, tr("Digital clock font"), digital);
     fillFontNames();
-    bbDigColor
-        = MakeColorButton("bbDigColor", QStringLiteral(" Color"), QStringLiteral("Digital clock font color"), digital);
+    // The installed font names are as long as their makers chose: the list takes the row's rest
+    // rather than widening the window for the longest name.
+    cbFontNames->setMinimumWidth(cbFontNames->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 8);
+    bbDigColor = MakeColorButton("bbDigColor", tr(" Color"), tr("Digital clock font color"), digital);
     auto* digitalLayout = new QHBoxLayout(digital);
     digitalLayout->addWidget(cbDigPosition);
     digitalLayout->addWidget(seDigSize);
-    digitalLayout->addWidget(Label(QStringLiteral("%"), digital));
+    //: The unit after the read-out's size box (per cent of the face).
+    digitalLayout->addWidget(Label(tr("%"), digital));
     digitalLayout->addWidget(cbFontNames, 1);
     digitalLayout->addWidget(bbDigColor);
 
@@ -239,23 +249,23 @@ QWidget* TfrmOptions::buildPermanentPanel(QWidget* page)
         widget->setAutoFillBackground(true);
     };
 
-    auto* permanent = Group(QStringLiteral(" Permanent Options "), panel);
+    auto* permanent = Group(tr(" Permanent Options "), panel);
     tint(permanent);
-    chkLastPos = new QCheckBox(QStringLiteral("Save last pos. on exit"), permanent);
+    chkLastPos = new QCheckBox(tr("Save last pos. on exit"), permanent);
     chkLastPos->setObjectName(QStringLiteral("chkLastPos"));
     chkLastPos->setChecked(true);
-    chkKeepSize = new QCheckBox(QStringLiteral("Permanent clock size"), permanent);
+    chkKeepSize = new QCheckBox(tr("Permanent clock size"), permanent);
     chkKeepSize->setObjectName(QStringLiteral("chkKeepSize"));
     chkKeepSize->setChecked(true);
-    chkStayOnTop = new QCheckBox(QStringLiteral("Always On Top"), permanent);
+    chkStayOnTop = new QCheckBox(tr("Always On Top"), permanent);
     chkStayOnTop->setObjectName(QStringLiteral("chkStayOnTop"));
-    chkStayOnTop->setToolTip(QStringLiteral("The clock stays above all"));
+    chkStayOnTop->setToolTip(tr("The clock stays above all"));
     chkStayOnTop->setAccessibleName(chkStayOnTop->toolTip());
-    chkRandomSkin = new QCheckBox(QStringLiteral("Random Skin from"), permanent);
+    chkRandomSkin = new QCheckBox(tr("Random Skin from"), permanent);
     chkRandomSkin->setObjectName(QStringLiteral("chkRandomSkin"));
     cbRandomSkinGallery = new QComboBox(permanent);
     cbRandomSkinGallery->setObjectName(QStringLiteral("cbRandomSkinGallery"));
-    cbRandomSkinGallery->setAccessibleName(QStringLiteral("Random skin gallery"));
+    cbRandomSkinGallery->setAccessibleName(tr("Random skin gallery"));
     cbRandomSkinGallery->setEnabled(false);
     auto* permanentLayout = new QVBoxLayout(permanent);
     permanentLayout->setSpacing(1);
@@ -265,12 +275,13 @@ QWidget* TfrmOptions::buildPermanentPanel(QWidget* page)
     permanentLayout->addWidget(chkRandomSkin);
     permanentLayout->addWidget(cbRandomSkinGallery);
 
-    rgDigFormat = Group(QStringLiteral(" Digital Format "), panel);
+    rgDigFormat = Group(tr(" Digital Format "), panel);
     rgDigFormat->setObjectName(QStringLiteral("rgDigFormat"));
     tint(rgDigFormat);
     m_digFormatGroup = new QButtonGroup(rgDigFormat);
     auto* digLayout = new QHBoxLayout(rgDigFormat);
-    const QString captions[] = {QStringLiteral("AMPM"), QStringLiteral("24")};
+    //: The read-out's time format: 12-hour with AM/PM, or 24-hour.
+    const QString captions[] = {tr("AMPM"), tr("24")};
     for (int i = 0; i < 2; ++i) {
         auto* button = new QRadioButton(captions[i], rgDigFormat);
         m_digFormatGroup->addButton(button, i);
@@ -297,13 +308,18 @@ QWidget* TfrmOptions::buildPermanentPanel(QWidget* page)
 
 void TfrmOptions::fillFontNames()
 {
-    QStringList names = QFontDatabase::families();
-    names.append(QStringLiteral("Default"));
-    names.removeDuplicates();
-    std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    // Each entry holds the name the skin stores; only "Default" shows a translated word.
+    QStringList families = QFontDatabase::families();
+    families.append(QStringLiteral("Default"));
+    families.removeDuplicates();
+    QList<std::pair<QString, QString>> entries; // shown, stored
+    for (const QString& family : families)
+        entries.append({family == QLatin1String("Default") ? tr("Default") : family, family});
+    std::sort(entries.begin(), entries.end(),
+              [](const auto& a, const auto& b) { return a.first.compare(b.first, Qt::CaseInsensitive) < 0; });
     cbFontNames->clear();
-    cbFontNames->addItems(names);
+    for (const auto& [shown, stored] : entries)
+        cbFontNames->addItem(shown, stored);
 }
 
 void TfrmOptions::connectSkinControls()
@@ -390,12 +406,15 @@ void TfrmOptions::ShowSkinInControls()
         skin.DigPosition >= 0 && skin.DigPosition < cbDigPosition->count() ? int(skin.DigPosition) : -1);
     seDigSize->setValue(skin.DigSize);
 
-    int font = cbFontNames->findText(skin.DigFont.text(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const auto entry = [this](const QString& family) {
+        return cbFontNames->findData(family, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    };
+    int font = entry(skin.DigFont.text());
     if (font < 0)
-        font = cbFontNames->findText(QStringLiteral("Arial"), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        font = entry(QStringLiteral("Arial"));
     // Arial is rarely installed here; the system's default font is the next best thing.
     if (font < 0)
-        font = cbFontNames->findText(QStringLiteral("Default"), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        font = entry(QStringLiteral("Default"));
     cbFontNames->setCurrentIndex(font);
 
     bbDigColor->setColor(skin.DigColor);
@@ -427,7 +446,7 @@ void TfrmOptions::TakeSkinFromControls()
     // An 8-bit field: a typed value beyond it stops here, before the face is rebuilt.
     const int transparency = seTransparency->value();
     if (transparency < 0 || transparency > 255) {
-        ShowErrorBox(this, QStringLiteral("Range check error"));
+        ShowErrorBox(this, tr("Range check error"));
         return;
     }
     skin.Transparency = std::uint8_t(transparency);
@@ -435,7 +454,7 @@ void TfrmOptions::TakeSkinFromControls()
 
     skin.DigPosition = cbDigPosition->currentIndex();
     skin.DigSize = seDigSize->value();
-    skin.DigFont.setText(cbFontNames->currentText().left(30));
+    skin.DigFont.setText(cbFontNames->currentData().toString().left(30));
     skin.DigColor = bbDigColor->color();
 
     if (RebuildFace)

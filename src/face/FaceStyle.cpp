@@ -7,6 +7,7 @@
 #include "face/FaceGeometry.h"
 #include "face/TexturePatterns.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -59,7 +60,7 @@ void ApplyPicture(SkinState& state, const AppDir& appDir, FaceOverlay& overlay, 
         path = appDir.texturesFolder() + ExtractFileName(name);
         if (!IsFileAt(appDir, path)) {
             if (messages)
-                messages->textureNotFound(QStringLiteral("Texture file not found."));
+                messages->textureNotFound(QCoreApplication::translate("FaceStyle", "Texture file not found."));
             path.clear();
         }
     }

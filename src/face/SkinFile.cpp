@@ -5,6 +5,7 @@
 #include "common/NumberText.h"
 #include "common/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,10 +29,11 @@ TClockSkin ReadSkinRecord(const QString& file)
 {
     const QByteArray bytes = ReadFileBytes(file, TClockSkin::kSize);
     if (bytes.size() < TClockSkin::kSize) {
-        throw IoError(QStringLiteral("Cannot read \"%1\": a skin file holds %2 bytes, this one only %3")
-                          .arg(file)
-                          .arg(TClockSkin::kSize)
-                          .arg(bytes.size()));
+        throw IoError(
+            QCoreApplication::translate("SkinFile", "Cannot read \"%1\": a skin file holds %2 bytes, this one only %3")
+                .arg(file)
+                .arg(TClockSkin::kSize)
+                .arg(bytes.size()));
     }
     return TClockSkin::fromBytes(bytes);
 }
@@ -112,7 +114,7 @@ void SkinFile::checkFont(TClockSkin& skin) const
     if (m_fonts.hasFamily(font) || font.compare(QLatin1String("Default"), Qt::CaseInsensitive) == 0)
         return;
     if (m_hooks)
-        m_hooks->reportMissingFont(QStringLiteral("Missing font ->") + font);
+        m_hooks->reportMissingFont(QCoreApplication::translate("SkinFile", "Missing font ->%1").arg(font));
     skin.DigFont.setText(QStringLiteral("Arial"));
 }
 

@@ -1,5 +1,6 @@
 #include "face/TexturePatterns.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <cstdint>
 
@@ -8,27 +9,28 @@ namespace horavine {
 namespace {
 
 // clang-format off
+// The texture editor's list shows them translated.
 const std::array<const char*, kPatternCount> kNames = {
-    "Solid",
-    "None",
-    "Horizontal",
-    "Vertical",
-    "Diagonal",
-    "Back Diagonal",
-    "Cross",
-    "Diagonal Cross",
-    "Fill 80%",
-    "Fill 60%",
-    "Fill 40%",
-    "Fill 20%",
-    "Fill 10%",
-    "Zig zag",
-    "Vertical small",
-    "Horiz. small",
-    "Diag. small",
-    "Back Diag. small",
-    "Cross small",
-    "Diag. Cross small",
+    QT_TRANSLATE_NOOP("TexturePatterns", "Solid"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "None"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Horizontal"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Vertical"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Diagonal"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Back Diagonal"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Cross"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Diagonal Cross"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Fill 80%"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Fill 60%"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Fill 40%"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Fill 20%"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Fill 10%"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Zig zag"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Vertical small"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Horiz. small"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Diag. small"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Back Diag. small"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Cross small"),
+    QT_TRANSLATE_NOOP("TexturePatterns", "Diag. Cross small"),
 };
 // clang-format on
 
@@ -55,7 +57,7 @@ QString PatternName(int number)
 {
     if (number < 0 || number >= kPatternCount)
         return QString();
-    return QString::fromLatin1(kNames[std::size_t(number)]);
+    return QCoreApplication::translate("TexturePatterns", kNames[std::size_t(number)]);
 }
 
 QStringList PatternNames()

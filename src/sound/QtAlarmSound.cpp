@@ -2,6 +2,7 @@
 
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QCoreApplication>
 #include <QMediaDevices>
 #include <QUrl>
 
@@ -68,9 +69,10 @@ void QtAlarmSound::fail(const QString& reason)
     if (m_failed)
         return;
     m_failed = true;
-    const QString why = reason.isEmpty() ? QStringLiteral("the sound's format is not understood") : reason;
+    const QString why
+        = reason.isEmpty() ? QCoreApplication::translate("AlarmSound", "the sound's format is not understood") : reason;
     if (onError)
-        onError(QStringLiteral("Cannot play the sound file %1: %2").arg(m_path, why));
+        onError(QCoreApplication::translate("AlarmSound", "Cannot play the sound file %1: %2").arg(m_path, why));
 }
 
 } // namespace horavine

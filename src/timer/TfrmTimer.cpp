@@ -62,16 +62,17 @@ TfrmTimer::TfrmTimer(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmTimer"));
-    setWindowTitle(QStringLiteral("  Timer"));
+    //: The timer toolbar's caption.
+    setWindowTitle(tr("  Timer"));
     setModal(true);
 
     ToolBar1 = new QToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setIconSize(QSize(24, 24));
-    tbRun = MakeButton(ToolBar1, "tbRun", QStringLiteral("Start"), Glyph::Start);
-    tbPause = MakeButton(ToolBar1, "tbPause", QStringLiteral("Pause"), Glyph::Pause);
+    tbRun = MakeButton(ToolBar1, "tbRun", tr("Start"), Glyph::Start);
+    tbPause = MakeButton(ToolBar1, "tbPause", tr("Pause"), Glyph::Pause);
     tbPause->setCheckable(true);
-    tbStop = MakeButton(ToolBar1, "tbStop", QStringLiteral("Stop"), Glyph::Stop);
+    tbStop = MakeButton(ToolBar1, "tbStop", tr("Stop"), Glyph::Stop);
     auto* indent = new QWidget(ToolBar1);
     indent->setFixedWidth(12);
     ToolBar1->addWidget(indent);

@@ -1,5 +1,6 @@
 #include "alarms/ui/AlarmFileDialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QImageReader>
 
@@ -18,7 +19,8 @@ QString PictureFilter()
     QStringList masks;
     for (const QString& extension : extensions)
         masks << QStringLiteral("*.") + extension;
-    return QStringLiteral("Pictures (%1)").arg(masks.join(u' '));
+    //: A file dialog's filter; %1 is the list of file name masks.
+    return QCoreApplication::translate("AlarmFileDialog", "Pictures (%1)").arg(masks.join(u' '));
 }
 
 std::optional<QString> RunAlarmFileDialog(QWidget* parent, const AlarmFileRequest& request)

@@ -3,6 +3,7 @@
 #include "alarms/AlarmEditing.h"
 #include "common/DateFormat.h"
 #include "common/FormatSettings.h"
+#include "common/TextAround.h"
 #include "controls/ControlNames.h"
 #include "controls/TSpinEdit.h"
 
@@ -124,12 +125,13 @@ AlarmSchedulePages::AlarmSchedulePages(QWidget* parent)
     : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("pcAlarmMode"));
-    setAccessibleName(QStringLiteral("Schedule"));
+    setAccessibleName(tr("Schedule"));
     setUsesScrollButtons(false);
-    addTab(buildOncePage(), QStringLiteral("Once"));
-    addTab(buildDailyPage(), QStringLiteral("Daily"));
-    addTab(buildWeeklyPage(), QStringLiteral("Weekly"));
-    addTab(buildMonthlyPage(), QStringLiteral("Monthly"));
+    //: How often the alarm rings.
+    addTab(buildOncePage(), tr("Once"));
+    addTab(buildDailyPage(), tr("Daily"));
+    addTab(buildWeeklyPage(), tr("Weekly"));
+    addTab(buildMonthlyPage(), tr("Monthly"));
     for (int i = 0; i < count(); ++i)
         widget(i)->setAccessibleName(tabText(i));
     rbMonthlyDayClick();
@@ -139,29 +141,28 @@ QWidget* AlarmSchedulePages::buildOncePage()
 {
     tsOnce = Named(new QWidget(this), "tsOnce");
     TimePickerOnce = TimePicker("TimePickerOnce", tsOnce);
-    TimePickerOnce->setToolTip(QStringLiteral("Set the alarm time"));
+    TimePickerOnce->setToolTip(tr("Set the alarm time"));
     TimePickerOnce->setAccessibleName(TimePickerOnce->toolTip());
-    rbOnceToday = Named(new QRadioButton(QStringLiteral("Today"), tsOnce), "rbOnceToday");
-    rbOnceTomorrow = Named(new QRadioButton(QStringLiteral("Tomorrow"), tsOnce), "rbOnceTomorrow");
+    rbOnceToday = Named(new QRadioButton(tr("Today"), tsOnce), "rbOnceToday");
+    rbOnceTomorrow = Named(new QRadioButton(tr("Tomorrow"), tsOnce), "rbOnceTomorrow");
     rbOnceOther = Named(new QRadioButton(tsOnce), "rbOnceOther");
     // It has no caption: the date picker beside it says what it is.
-    rbOnceOther->setAccessibleName(QStringLiteral("Other date"));
+    rbOnceOther->setAccessibleName(tr("Other date"));
     rbOnceTomorrow->setChecked(true);
     m_onceDay = new QButtonGroup(this);
     m_onceDay->addButton(rbOnceToday);
     m_onceDay->addButton(rbOnceTomorrow);
     m_onceDay->addButton(rbOnceOther);
     DatePickerOnce = DatePicker("DatePickerOnce", tsOnce);
-    DatePickerOnce->setAccessibleName(QStringLiteral("Other date"));
+    DatePickerOnce->setAccessibleName(tr("Other date"));
 
-    gbDeleteAfter = Named(new QGroupBox(QStringLiteral(" Delete alarm after "), tsOnce), "gbDeleteAfter");
+    gbDeleteAfter = Named(new QGroupBox(tr(" Delete alarm after "), tsOnce), "gbDeleteAfter");
     gbDeleteAfter->setAccessibleName(gbDeleteAfter->title().trimmed());
-    chkDeleteAfterPlaying = Box("chkDeleteAfterPlaying", QStringLiteral("Playing It"), true, gbDeleteAfter);
-    chkDeleteAfterPlaying->setToolTip(QStringLiteral("Delete an alarm after playing it"));
+    chkDeleteAfterPlaying = Box("chkDeleteAfterPlaying", tr("Playing It"), true, gbDeleteAfter);
+    chkDeleteAfterPlaying->setToolTip(tr("Delete an alarm after playing it"));
     chkDeleteAfterPlaying->setAccessibleName(chkDeleteAfterPlaying->toolTip());
-    chkDeleteAfterExpiration
-        = Box("chkDeleteAfterExpiration", QStringLiteral("Expired On Start"), false, gbDeleteAfter);
-    chkDeleteAfterExpiration->setToolTip(QStringLiteral("Delete an alarm if it expires on start"));
+    chkDeleteAfterExpiration = Box("chkDeleteAfterExpiration", tr("Expired On Start"), false, gbDeleteAfter);
+    chkDeleteAfterExpiration->setToolTip(tr("Delete an alarm if it expires on start"));
     chkDeleteAfterExpiration->setAccessibleName(chkDeleteAfterExpiration->toolTip());
     auto* deleteLayout = new QVBoxLayout(gbDeleteAfter);
     deleteLayout->addWidget(chkDeleteAfterPlaying);
@@ -183,17 +184,18 @@ QWidget* AlarmSchedulePages::buildDailyPage()
 {
     tsDaily = Named(new QWidget(this), "tsDaily");
     TimePickerDaily = TimePicker("TimePickerDaily", tsDaily);
-    TimePickerDaily->setAccessibleName(QStringLiteral("Alarm time"));
-    seEveryNdays = Period("seEveryNdays", QStringLiteral("Ring the alarm every # days"), tsDaily);
-    DatePickerDaily
-        = Named(DatePicker("DatePickerDaily", tsDaily), "DatePickerDaily", QStringLiteral("Set the starting date"));
+    TimePickerDaily->setAccessibleName(tr("Alarm time"));
+    seEveryNdays = Period("seEveryNdays", tr("Ring the alarm every # days"), tsDaily);
+    DatePickerDaily = Named(DatePicker("DatePickerDaily", tsDaily), "DatePickerDaily", tr("Set the starting date"));
 
     auto* layout = new QGridLayout(tsDaily);
     layout->addWidget(TimePickerDaily, 0, 0, 1, 3, Qt::AlignLeft);
-    layout->addWidget(Label(QStringLiteral("Every "), seEveryNdays, tsDaily), 1, 0);
+    //: %1 is the box with the number of days.
+    const QStringList everyDays = TextAround(tr("Every %1 days."), 1);
+    layout->addWidget(Label(everyDays[0], seEveryNdays, tsDaily), 1, 0);
     layout->addWidget(seEveryNdays, 1, 1);
-    layout->addWidget(new QLabel(QStringLiteral("days."), tsDaily), 1, 2);
-    layout->addWidget(Label(QStringLiteral("Start date"), DatePickerDaily, tsDaily), 2, 0);
+    layout->addWidget(new QLabel(everyDays[1], tsDaily), 1, 2);
+    layout->addWidget(Label(tr("Start date"), DatePickerDaily, tsDaily), 2, 0);
     layout->addWidget(DatePickerDaily, 2, 1, 1, 2, Qt::AlignLeft);
     layout->setColumnStretch(3, 1);
     layout->setRowStretch(3, 1);
@@ -204,31 +206,34 @@ QWidget* AlarmSchedulePages::buildWeeklyPage()
 {
     tsWeekly = Named(new QWidget(this), "tsWeekly");
     TimePickerWeekly = TimePicker("TimePickerWeekly", tsWeekly);
-    TimePickerWeekly->setAccessibleName(QStringLiteral("Alarm time"));
-    seEveryNweeks = Period("seEveryNweeks", QStringLiteral("Ring the alarm every # weeks"), tsWeekly);
+    TimePickerWeekly->setAccessibleName(tr("Alarm time"));
+    seEveryNweeks = Period("seEveryNweeks", tr("Ring the alarm every # weeks"), tsWeekly);
     DatePickerWeekly = DatePicker("DatePickerWeekly", tsWeekly);
-    DatePickerWeekly->setAccessibleName(QStringLiteral("Start date"));
+    DatePickerWeekly->setAccessibleName(tr("Start date"));
 
-    chkMonday = Box("chkMonday", QStringLiteral("Monday"), true, tsWeekly);
-    chkTuesday = Box("chkTuesday", QStringLiteral("Tuesday"), true, tsWeekly);
-    chkWednesday = Box("chkWednesday", QStringLiteral("Wednesday"), true, tsWeekly);
-    chkThursday = Box("chkThursday", QStringLiteral("Thursday"), true, tsWeekly);
-    chkFriday = Box("chkFriday", QStringLiteral("Friday"), true, tsWeekly);
-    chkSaturday = Box("chkSaturday", QStringLiteral("Saturday"), false, tsWeekly);
-    chkSunday = Box("chkSunday", QStringLiteral("Sunday"), false, tsWeekly);
+    const QStringList days = weekDayNames();
+    chkMonday = Box("chkMonday", days[0], true, tsWeekly);
+    chkTuesday = Box("chkTuesday", days[1], true, tsWeekly);
+    chkWednesday = Box("chkWednesday", days[2], true, tsWeekly);
+    chkThursday = Box("chkThursday", days[3], true, tsWeekly);
+    chkFriday = Box("chkFriday", days[4], true, tsWeekly);
+    chkSaturday = Box("chkSaturday", days[5], false, tsWeekly);
+    chkSunday = Box("chkSunday", days[6], false, tsWeekly);
     WeekDayBoxes = {nullptr, chkMonday, chkTuesday, chkWednesday, chkThursday, chkFriday, chkSaturday, chkSunday};
 
     auto* layout = new QGridLayout(tsWeekly);
     layout->addWidget(TimePickerWeekly, 0, 0, 1, 3, Qt::AlignLeft);
-    layout->addWidget(Label(QStringLiteral("Every "), seEveryNweeks, tsWeekly), 1, 0);
+    //: %1 is the box with the number of weeks.
+    const QStringList everyWeeks = TextAround(tr("Every %1 week"), 1);
+    layout->addWidget(Label(everyWeeks[0], seEveryNweeks, tsWeekly), 1, 0);
     layout->addWidget(seEveryNweeks, 1, 1);
-    layout->addWidget(new QLabel(QStringLiteral("week"), tsWeekly), 1, 2);
-    layout->addWidget(Label(QStringLiteral("Start date"), DatePickerWeekly, tsWeekly), 2, 0);
+    layout->addWidget(new QLabel(everyWeeks[1], tsWeekly), 1, 2);
+    layout->addWidget(Label(tr("Start date"), DatePickerWeekly, tsWeekly), 2, 0);
     layout->addWidget(DatePickerWeekly, 2, 1, 1, 2, Qt::AlignLeft);
-    auto* days = new QGridLayout;
+    auto* dayBoxes = new QGridLayout;
     for (int d = 1; d <= 7; ++d)
-        days->addWidget(WeekDayBoxes[static_cast<std::size_t>(d)], (d - 1) % 4, (d - 1) / 4);
-    layout->addLayout(days, 0, 3, 4, 1, Qt::AlignTop);
+        dayBoxes->addWidget(WeekDayBoxes[static_cast<std::size_t>(d)], (d - 1) % 4, (d - 1) / 4);
+    layout->addLayout(dayBoxes, 0, 3, 4, 1, Qt::AlignTop);
     layout->setColumnStretch(4, 1);
     layout->setRowStretch(3, 1);
     return tsWeekly;
@@ -238,14 +243,17 @@ QWidget* AlarmSchedulePages::buildMonthlyPage()
 {
     tsMonthly = Named(new QWidget(this), "tsMonthly");
     TimePickerMonthly = TimePicker("TimePickerMonthly", tsMonthly);
-    TimePickerMonthly->setAccessibleName(QStringLiteral("Alarm time"));
+    TimePickerMonthly->setAccessibleName(tr("Alarm time"));
 
     const char* names[] = {"chkJan", "chkFeb", "chkMar", "chkApr", "chkMay", "chkJun",
                            "chkJul", "chkAug", "chkSep", "chkOct", "chkNov", "chkDec"};
-    for (int m = 1; m <= 12; ++m) {
-        const QString caption = QString::fromLatin1(names[m - 1] + 3);
-        MonthBoxes[static_cast<std::size_t>(m)] = Box(names[m - 1], caption, true, tsMonthly);
-    }
+    //: Short month names, as on the boxes of the months an alarm rings in.
+    const char* const captions[] = {QT_TR_NOOP("Jan"), QT_TR_NOOP("Feb"), QT_TR_NOOP("Mar"), QT_TR_NOOP("Apr"),
+                                    //: Short month name.
+                                    QT_TR_NOOP("May"), QT_TR_NOOP("Jun"), QT_TR_NOOP("Jul"), QT_TR_NOOP("Aug"),
+                                    QT_TR_NOOP("Sep"), QT_TR_NOOP("Oct"), QT_TR_NOOP("Nov"), QT_TR_NOOP("Dec")};
+    for (int m = 1; m <= 12; ++m)
+        MonthBoxes[static_cast<std::size_t>(m)] = Box(names[m - 1], tr(captions[m - 1]), true, tsMonthly);
     chkJan = MonthBoxes[1];
     chkFeb = MonthBoxes[2];
     chkMar = MonthBoxes[3];
@@ -259,20 +267,20 @@ QWidget* AlarmSchedulePages::buildMonthlyPage()
     chkNov = MonthBoxes[11];
     chkDec = MonthBoxes[12];
 
-    rbMonthlyDay = Named(new QRadioButton(QStringLiteral("Day"), tsMonthly), "rbMonthlyDay");
+    //: "Day [15]": the alarm rings on that date of the month.
+    rbMonthlyDay = Named(new QRadioButton(tr("Day", "date of the month"), tsMonthly), "rbMonthlyDay");
     rbMonthlyDay->setChecked(true);
     seMonthlyDay = Named(new TSpinEdit(1, 31, 1, TSpinEdit::ArrowsOnly, tsMonthly), "seMonthlyDay",
-                         QStringLiteral("On which date of the month"));
+                         tr("On which date of the month"));
     seMonthlyDay->setValue(1);
     seMonthlyDay->setMinimumWidth(seMonthlyDay->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 32);
-    rbMonthyThe = Named(new QRadioButton(QStringLiteral("The"), tsMonthly), "rbMonthyThe");
-    cbMonthlyTheN = Named(new QComboBox(tsMonthly), "cbMonthlyTheN", QStringLiteral("Every 1st,2nd..."));
-    cbMonthlyTheN->addItems({QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third"),
-                             QStringLiteral("fourth"), QStringLiteral("last")});
-    cbMonthlyTheDay = Named(new QComboBox(tsMonthly), "cbMonthlyTheDay", QStringLiteral("Day of the week"));
-    cbMonthlyTheDay->addItems({QStringLiteral("Monday"), QStringLiteral("Tuesday"), QStringLiteral("Wednesday"),
-                               QStringLiteral("Thursday"), QStringLiteral("Friday"), QStringLiteral("Saturday"),
-                               QStringLiteral("Sunday")});
+    //: "The [first] [Monday]" of the month: the words before two lists.
+    rbMonthyThe = Named(new QRadioButton(tr("The"), tsMonthly), "rbMonthyThe");
+    cbMonthlyTheN = Named(new QComboBox(tsMonthly), "cbMonthlyTheN", tr("Every 1st,2nd..."));
+    //: "The [first] [Monday]" of the month.
+    cbMonthlyTheN->addItems({tr("first"), tr("second"), tr("third"), tr("fourth"), tr("last")});
+    cbMonthlyTheDay = Named(new QComboBox(tsMonthly), "cbMonthlyTheDay", tr("Day of the week"));
+    cbMonthlyTheDay->addItems(weekDayNames());
     auto* mode = new QButtonGroup(this);
     mode->addButton(rbMonthlyDay);
     mode->addButton(rbMonthyThe);
@@ -308,9 +316,10 @@ void AlarmSchedulePages::prepare(TDateTime now, const FormatSettings& settings)
 void AlarmSchedulePages::setDayCaptions(TDateTime now, const FormatSettings& settings)
 {
     const TDateTime today = DayOf(now);
-    rbOnceToday->setText(QStringLiteral("Today ") + FormatDateTime(settings.shortDateFormat, today, settings));
-    rbOnceTomorrow->setText(QStringLiteral("Tomorrow ")
-                            + FormatDateTime(settings.shortDateFormat, today + 1, settings));
+    //: %1 is today's date.
+    rbOnceToday->setText(tr("Today %1").arg(FormatDateTime(settings.shortDateFormat, today, settings)));
+    //: %1 is tomorrow's date.
+    rbOnceTomorrow->setText(tr("Tomorrow %1").arg(FormatDateTime(settings.shortDateFormat, today + 1, settings)));
 }
 
 void AlarmSchedulePages::setAmPm(bool ampm)
@@ -318,6 +327,11 @@ void AlarmSchedulePages::setAmPm(bool ampm)
     const QString format = QString::fromLatin1(ampm ? kTimeFormat12 : kTimeFormat24);
     for (QDateTimeEdit* picker : timePickers())
         picker->setDisplayFormat(format);
+}
+
+QStringList AlarmSchedulePages::weekDayNames()
+{
+    return {tr("Monday"), tr("Tuesday"), tr("Wednesday"), tr("Thursday"), tr("Friday"), tr("Saturday"), tr("Sunday")};
 }
 
 std::array<QDateTimeEdit*, 4> AlarmSchedulePages::timePickers() const

@@ -104,6 +104,7 @@ public:
     static TDateTime FromPicker(const QDateTime& value);
 
 private:
+    static QStringList weekDayNames(); // Monday first, as the boxes and the list
     QWidget* buildOncePage();
     QWidget* buildDailyPage();
     QWidget* buildWeeklyPage();

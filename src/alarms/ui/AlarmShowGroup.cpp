@@ -43,34 +43,37 @@ QPixmap LockPicture()
 } // namespace
 
 AlarmShowGroup::AlarmShowGroup(QWidget* parent)
-    : QGroupBox(QStringLiteral(" Show "), parent)
+    : QGroupBox(tr(" Show "), parent)
 {
     setObjectName(QStringLiteral("gbAlarmFiles"));
     setAccessibleName(title().trimmed());
 
-    eName = Named(new QLineEdit(this), "eName", QStringLiteral("The alarm name"));
-    auto* nameLabel = new QLabel(QStringLiteral("Name"), this);
+    eName = Named(new QLineEdit(this), "eName", tr("The alarm name"));
+    auto* nameLabel = new QLabel(tr("Name"), this);
     nameLabel->setBuddy(eName);
-    btnAlarmTest = Named(new QPushButton(QStringLiteral("Test Alarm"), this), "btnAlarmTest");
+    btnAlarmTest = Named(new QPushButton(tr("Test Alarm"), this), "btnAlarmTest");
     btnAlarmTest->setAccessibleName(btnAlarmTest->text());
     imgLock = Named(new QLabel(this), "imgLock");
     imgLock->setPixmap(LockPicture());
-    imgLock->setAccessibleName(QStringLiteral("Locked"));
+    imgLock->setAccessibleName(tr("Locked"));
 
     pcShow = Named(new QTabWidget(this), "pcShow");
-    pcShow->setAccessibleName(QStringLiteral("Show"));
+    pcShow->setAccessibleName(tr("Show"));
     pcShow->setUsesScrollButtons(false); // both page names always in sight
     tsAudioImage = Named(new QWidget(pcShow), "tsAudioImage");
-    bbVisualFile
-        = Named(new QPushButton(tsAudioImage), "bbVisualFile", QStringLiteral("The image or text to wake you up"));
-    chkSound = Named(new QCheckBox(QStringLiteral("Sound"), tsAudioImage), "chkSound");
+    bbVisualFile = Named(new QPushButton(tsAudioImage), "bbVisualFile", tr("The image or text to wake you up"));
+    chkSound = Named(new QCheckBox(tr("Sound"), tsAudioImage), "chkSound");
     chkSound->setChecked(true);
-    bbSoundFile = Named(new QPushButton(tsAudioImage), "bbSoundFile", QStringLiteral("The sound to wake you up"));
-    lbStaysOn = Named(new QLabel(QStringLiteral("Stays on "), tsAudioImage), "lbStaysOn");
-    cbStaysOn = Named(new QComboBox(tsAudioImage), "cbStaysOn", QStringLiteral("How long the sound will last"));
-    cbStaysOn->addItems({QStringLiteral("Sound length"), QStringLiteral("1 min"), QStringLiteral("3 min"),
-                         QStringLiteral("5 min"), QStringLiteral("10 min"), QStringLiteral("30 min"),
-                         QStringLiteral("60 min"), QStringLiteral("Forever")});
+    bbSoundFile = Named(new QPushButton(tsAudioImage), "bbSoundFile", tr("The sound to wake you up"));
+    lbStaysOn = Named(new QLabel(tr("Stays on "), tsAudioImage), "lbStaysOn");
+    cbStaysOn = Named(new QComboBox(tsAudioImage), "cbStaysOn", tr("How long the sound will last"));
+    //: How long the alarm sound stays on: as long as the sound file itself.
+    QStringList durations = {tr("Sound length")};
+    for (const int minutes : {1, 3, 5, 10, 30, 60})
+        //: How long the alarm sound stays on, in minutes.
+        durations.append(tr("%n min", nullptr, minutes));
+    durations.append(tr("Forever"));
+    cbStaysOn->addItems(durations);
     cbStaysOn->setCurrentIndex(0);
     lbStaysOn->setBuddy(cbStaysOn);
     auto* audioLayout = new QGridLayout(tsAudioImage);
@@ -84,13 +87,12 @@ AlarmShowGroup::AlarmShowGroup(QWidget* parent)
 
     tsOpenDoc = Named(new QWidget(pcShow), "tsOpenDoc");
     // Placed by hand: the button follows the page's width, 3 pixels in from either side.
-    bbDocFile
-        = Named(new QPushButton(tsOpenDoc), "bbDocFile", QStringLiteral("Start a document with registered extension"));
+    bbDocFile = Named(new QPushButton(tsOpenDoc), "bbDocFile", tr("Start a document with registered extension"));
     bbDocFile->move(3, 8);
     tsOpenDoc->installEventFilter(this);
 
-    pcShow->addTab(tsAudioImage, QStringLiteral("Audio + Image"));
-    pcShow->addTab(tsOpenDoc, QStringLiteral("Open Document (file)"));
+    pcShow->addTab(tsAudioImage, tr("Audio + Image"));
+    pcShow->addTab(tsOpenDoc, tr("Open Document (file)"));
     for (int i = 0; i < pcShow->count(); ++i)
         pcShow->widget(i)->setAccessibleName(pcShow->tabText(i));
 

@@ -72,7 +72,9 @@ void LoadedAlarmSound::play(const QString& path)
     if (AlarmSound* sound = player()) {
         sound->play(path);
     } else if (onError) {
-        onError(QStringLiteral("Cannot play the sound file %1: the sound player cannot be loaded (%2)")
+        //: %1 is the sound file, %2 why the player could not be loaded.
+        onError(QCoreApplication::translate("AlarmSound",
+                                            "Cannot play the sound file %1: the sound player cannot be loaded (%2)")
                     .arg(path, m_loadError));
     }
 }

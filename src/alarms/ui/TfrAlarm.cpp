@@ -76,7 +76,7 @@ TfrAlarm::TfrAlarm(AlarmList& alarms, const Clock& clock, const AppDir& appDir, 
     , m_settings(settings)
 {
     setObjectName(QStringLiteral("frAlarm"));
-    setAccessibleName(QStringLiteral("Alarms"));
+    setAccessibleName(tr("Alarms"));
     buildToolBar();
     buildList();
     pcAlarmMode = new AlarmSchedulePages(this);
@@ -111,7 +111,7 @@ TfrAlarm::TfrAlarm(AlarmList& alarms, const Clock& clock, const AppDir& appDir, 
     };
 
     setEditControls(false);
-    tbEditSelected->setText(QStringLiteral(" Edit selected"));
+    tbEditSelected->setText(tr(" Edit selected"));
     InitEditor();
 }
 
@@ -121,18 +121,17 @@ void TfrAlarm::buildToolBar()
 {
     ToolBar1 = new QToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setAccessibleName(QStringLiteral("Alarm tools"));
+    ToolBar1->setAccessibleName(tr("Alarm tools"));
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
     ToolBar1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     ToolBar1->setIconSize(QSize(16, 16));
-    tbNewAlarm = ToolButton("tbNewAlarm", QStringLiteral(" Create alarm "), QStringLiteral("Create new alarm"),
-                            Glyph::Create, ToolBar1);
-    tbDeleteAlarm = ToolButton("tbDeleteAlarm", QStringLiteral(" Delete alarm"),
-                               QStringLiteral("Delete selected alarm"), Glyph::Delete, ToolBar1);
+    tbNewAlarm = ToolButton("tbNewAlarm", tr(" Create alarm "), tr("Create new alarm"), Glyph::Create, ToolBar1);
+    tbDeleteAlarm
+        = ToolButton("tbDeleteAlarm", tr(" Delete alarm"), tr("Delete selected alarm"), Glyph::Delete, ToolBar1);
     ToolBar1->addSeparator();
-    tbEditSelected = ToolButton("tbEditSelected", QStringLiteral(" Edit selected"),
-                                QStringLiteral("Edit selected alarm"), Glyph::Edit, ToolBar1);
+    tbEditSelected
+        = ToolButton("tbEditSelected", tr(" Edit selected"), tr("Edit selected alarm"), Glyph::Edit, ToolBar1);
     tbEditSelected->setCheckable(true);
 }
 
@@ -140,10 +139,10 @@ void TfrAlarm::buildList()
 {
     lvAlarms = new QTreeWidget(this);
     lvAlarms->setObjectName(QStringLiteral("lvAlarms"));
-    lvAlarms->setAccessibleName(QStringLiteral("Alarms"));
+    lvAlarms->setAccessibleName(tr("Alarms"));
     lvAlarms->setColumnCount(4);
-    lvAlarms->setHeaderLabels({QStringLiteral(" Name"), QStringLiteral("Type"), QStringLiteral("Alarm time"),
-                               QStringLiteral("Next date to ring")});
+    //: Column headings of the alarm list.
+    lvAlarms->setHeaderLabels({tr(" Name"), tr("Type"), tr("Alarm time"), tr("Next date to ring")});
     lvAlarms->setRootIsDecorated(false);
     lvAlarms->setItemsExpandable(false);
     lvAlarms->setUniformRowHeights(true);

@@ -28,7 +28,7 @@ void TfrAlarm::setEditControls(bool editing)
     tbNewAlarm->setEnabled(!editing);
     tbDeleteAlarm->setEnabled(!editing);
     gbAlarmFiles->imgLock->setVisible(!editing);
-    tbEditSelected->setText(editing ? QStringLiteral(" End Editing") : QStringLiteral(" Edit Selected"));
+    tbEditSelected->setText(editing ? tr(" End Editing") : tr(" Edit Selected"));
 }
 
 void TfrAlarm::selectRowHeld(int row)
@@ -132,12 +132,13 @@ void TfrAlarm::tbDeleteAlarmClick()
         return;
     const int row = selectedRow();
     if (row < 0 || row >= static_cast<int>(m_alarms.size())) {
-        ShowMessageBox(this, QStringLiteral("No alarm selected"));
+        ShowMessageBox(this, tr("No alarm selected"));
         return;
     }
     const std::size_t count = m_alarms.size();
     const QString name = m_alarms[static_cast<std::size_t>(row)].Name.text();
-    if (!AskYesNo(QStringLiteral("Delete \"%1\" alarm ?").arg(name)))
+    //: %1 is the alarm's name.
+    if (!AskYesNo(tr("Delete \"%1\" alarm ?").arg(name)))
         return;
     // An alarm deleted by the firing code while the question was open moves the others.
     if (m_alarms.size() != count)
@@ -190,11 +191,11 @@ void TfrAlarm::bbSoundFileClick()
 {
     if (editedAlarm() == nullptr)
         return;
-    const std::optional<QString> path = chooseFile(
-        {AlarmFileRequest::Sound,
-         m_appDir.alarmFolder(),
-         {QStringLiteral("WAV file (*.wav)"), QStringLiteral("Sound files (*.wav *.ogg *.oga *.mp3 *.flac)")},
-         false});
+    const std::optional<QString> path
+        = chooseFile({AlarmFileRequest::Sound,
+                      m_appDir.alarmFolder(),
+                      {tr("WAV file (*.wav)"), tr("Sound files (*.wav *.ogg *.oga *.mp3 *.flac)")},
+                      false});
     TAlarmRecord* alarm = editedAlarm();
     if (alarm == nullptr)
         return;
@@ -209,8 +210,7 @@ void TfrAlarm::bbDocFileClick()
         return;
     const QFileInfo document(current->DocFile.text());
     const QString folder = document.isFile() ? document.absolutePath() : m_appDir.alarmFolder();
-    const std::optional<QString> path
-        = chooseFile({AlarmFileRequest::Document, folder, {QStringLiteral("All files (*)")}, false});
+    const std::optional<QString> path = chooseFile({AlarmFileRequest::Document, folder, {tr("All files (*)")}, false});
     TAlarmRecord* alarm = editedAlarm();
     if (alarm == nullptr)
         return;

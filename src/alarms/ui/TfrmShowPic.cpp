@@ -37,7 +37,7 @@ TfrmShowPic::TfrmShowPic(std::unique_ptr<AlarmSound> sound, std::unique_ptr<Docu
     , m_presentation(*m_sound)
 {
     setObjectName(QStringLiteral("frmShowPic"));
-    setWindowTitle(QStringLiteral("Your alarm is on !!! / click to close"));
+    setWindowTitle(tr("Your alarm is on !!! / click to close"));
     setModal(true);
 
     Image1 = new ClickableLabel(this);
@@ -52,7 +52,7 @@ TfrmShowPic::TfrmShowPic(std::unique_ptr<AlarmSound> sound, std::unique_ptr<Docu
     StaticText1->setPalette(palette);
     StaticText1->hide();
     for (ClickableLabel* label : {Image1, StaticText1}) {
-        label->setAccessibleDescription(QStringLiteral("Click to close"));
+        label->setAccessibleDescription(tr("Click to close"));
         connect(label, &ClickableLabel::clicked, this, &TfrmShowPic::Image1Click);
     }
 

@@ -25,16 +25,16 @@
     <message>
         <source>Alarm &quot;%1&quot; should&apos;ve rung earlier(at %2) today.</source>
         <extracomment>The missed-alarm notice; %1 is the alarm&apos;s name, %2 its time.</extracomment>
-        <translation>L&apos;alarme « %1 » aurait dû sonner plus tôt aujourd&apos;hui (à %2).</translation>
+        <translation>L&apos;alarme «&#xa0;%1&#xa0;» aurait dû sonner plus tôt aujourd&apos;hui (à %2).</translation>
     </message>
     <message>
         <source>The alarm file &quot;%1&quot; could not be read completely, and no copy of it could be kept. Alarms that could not be read will be lost when the alarms are saved.</source>
-        <translation>Le fichier des alarmes « %1 » n&apos;a pas pu être lu entièrement, et aucune copie n&apos;a pu en être conservée. Les alarmes illisibles seront perdues lors de l&apos;enregistrement des alarmes.</translation>
+        <translation>Le fichier des alarmes «&#xa0;%1&#xa0;» n&apos;a pas pu être lu entièrement, et aucune copie n&apos;a pu en être conservée. Les alarmes illisibles seront perdues lors de l&apos;enregistrement des alarmes.</translation>
     </message>
     <message>
         <source>The alarm file &quot;%1&quot; could not be read completely; the alarms that could be read are shown. The original file was kept as &quot;%2&quot;.</source>
         <extracomment>%1 is the alarm file, %2 the copy of it that was kept.</extracomment>
-        <translation>Le fichier des alarmes « %1 » n&apos;a pas pu être lu entièrement ; seules les alarmes lisibles sont affichées. Le fichier d&apos;origine a été conservé sous le nom « %2 ».</translation>
+        <translation>Le fichier des alarmes «&#xa0;%1&#xa0;» n&apos;a pas pu être lu entièrement&#xa0;; seules les alarmes lisibles sont affichées. Le fichier d&apos;origine a été conservé sous le nom «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -73,7 +73,7 @@
     <message>
         <source>Cannot play the sound file %1: the sound player cannot be loaded (%2)</source>
         <extracomment>%1 is the sound file, %2 why the player could not be loaded.</extracomment>
-        <translation>Impossible de lire le fichier audio %1 : le lecteur audio ne peut pas être chargé (%2)</translation>
+        <translation>Impossible de lire le fichier audio %1&#xa0;: le lecteur audio ne peut pas être chargé (%2)</translation>
     </message>
     <message>
         <source>the sound&apos;s format is not understood</source>
@@ -81,22 +81,22 @@
     </message>
     <message>
         <source>Cannot play the sound file %1: %2</source>
-        <translation>Impossible de lire le fichier audio %1 : %2</translation>
+        <translation>Impossible de lire le fichier audio %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>AppFolder</name>
     <message>
         <source>Cannot create the folder %1; the clock runs from %2 and cannot save</source>
-        <translation>Impossible de créer le dossier %1 ; l&apos;horloge fonctionne depuis %2 et ne peut rien enregistrer</translation>
+        <translation>Impossible de créer le dossier %1&#xa0;; l&apos;horloge fonctionne depuis %2 et ne peut rien enregistrer</translation>
     </message>
     <message>
         <source>No shipped data at %1: %2 has no default skin</source>
-        <translation>Aucune donnée fournie dans %1 : %2 n&apos;a pas de thème par défaut</translation>
+        <translation>Aucune donnée fournie dans %1&#xa0;: %2 n&apos;a pas de thème par défaut</translation>
     </message>
     <message>
         <source>Cannot copy %1 to %2: %3</source>
-        <translation>Impossible de copier %1 vers %2 : %3</translation>
+        <translation>Impossible de copier %1 vers %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -110,7 +110,7 @@
     <name>Files</name>
     <message>
         <source>Cannot read &quot;%1&quot;: %2</source>
-        <translation>Impossible de lire « %1 » : %2</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
+        <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -157,8 +157,8 @@ numérique (NumPad).</translation>
 up/down/left/right arrows - in the respective directions;
 +/-  NumPad buttons will change the size of the clock.</source>
         <translation>Les touches du pavé numérique (NumPad) placent Horavine dans les
-coins de l&apos;écran ; les flèches haut/bas/gauche/droite la déplacent
-dans la direction correspondante ; les touches +/- du pavé
+coins de l&apos;écran&#xa0;; les flèches haut/bas/gauche/droite la déplacent
+dans la direction correspondante&#xa0;; les touches +/- du pavé
 numérique changent la taille de l&apos;horloge.</translation>
     </message>
     <message>
@@ -166,18 +166,18 @@ numérique changent la taille de l&apos;horloge.</translation>
 appear. When you are done with the options, click Done button.</source>
         <translation>Cliquez sur l&apos;horloge avec le bouton droit de la souris pour faire
 apparaître les options. Quand vous avez fini, cliquez sur
-le bouton « OK ».</translation>
+le bouton «&#xa0;OK&#xa0;».</translation>
     </message>
     <message>
         <source>Press &quot;T&quot; to switch to timer mode. Close the timer toolbar to
 switch back to clock mode.</source>
-        <translation>Appuyez sur « T » pour passer en mode chronomètre. Fermez la barre
+        <translation>Appuyez sur «&#xa0;T&#xa0;» pour passer en mode chronomètre. Fermez la barre
 du chronomètre pour revenir en mode horloge.</translation>
     </message>
     <message>
         <source>Press &quot;H&quot; to hide the clock, show it back by clicking on the tray
 icon.</source>
-        <translation>Appuyez sur « H » pour masquer l&apos;horloge ; pour la réafficher,
+        <translation>Appuyez sur «&#xa0;H&#xa0;» pour masquer l&apos;horloge&#xa0;; pour la réafficher,
 cliquez sur son icône dans la zone de notification.</translation>
     </message>
     <message>
@@ -185,10 +185,10 @@ cliquez sur son icône dans la zone de notification.</translation>
 Open your desktop&apos;s autostart folder (~/.config/autostart) and delete
 the entry for Horavine.
 Or run &quot;horavine-cli autostart off&quot; in a terminal.</source>
-        <translation>Pour supprimer le lancement automatique :
+        <translation>Pour supprimer le lancement automatique&#xa0;:
 ouvrez le dossier de démarrage automatique de votre bureau
 (~/.config/autostart) et supprimez l&apos;entrée d&apos;Horavine.
-Ou exécutez « horavine-cli autostart off » dans un terminal.</translation>
+Ou exécutez «&#xa0;horavine-cli autostart off&#xa0;» dans un terminal.</translation>
     </message>
     <message>
         <source>If you click the right mouse button or press &quot;O&quot;, an options
@@ -198,11 +198,11 @@ Most of the buttons and fields are self-explanatory, but if you
 have any doubts, experiment using &quot;Skins Galleries&quot; as
 examples.</source>
         <translation>Si vous cliquez avec le bouton droit de la souris ou appuyez sur
-« O », un panneau d&apos;options apparaît et vous pouvez alors
+«&#xa0;O&#xa0;», un panneau d&apos;options apparaît et vous pouvez alors
 personnaliser votre propre thème Horavine.
-La plupart des boutons et des champs se passent d&apos;explication ;
+La plupart des boutons et des champs se passent d&apos;explication&#xa0;;
 en cas de doute, faites des essais en partant des thèmes de
-l&apos;onglet « Galeries ».</translation>
+l&apos;onglet «&#xa0;Galeries&#xa0;».</translation>
     </message>
     <message>
         <source>To create your own skin, take one of the provided skins, modify
@@ -216,14 +216,14 @@ hours, ticks (middle) and minutes + digital clock. You can
 change parameters of an individual area and you can use
 background texture to give overall styling of the clock.</source>
         <translation>Le cadran est divisé en trois zones (de l&apos;intérieur vers
-l&apos;extérieur) : heures, graduations (milieu) et minutes + horloge
+l&apos;extérieur)&#xa0;: heures, graduations (milieu) et minutes + horloge
 numérique. Vous pouvez régler chaque zone séparément et
 appliquer une texture de fond pour donner un style d&apos;ensemble
 à l&apos;horloge.</translation>
     </message>
     <message>
         <source>Permanent options:</source>
-        <translation>Options permanentes :</translation>
+        <translation>Options permanentes&#xa0;:</translation>
     </message>
     <message>
         <source>- Save last position when clock closes.</source>
@@ -239,35 +239,35 @@ thème ouvert.</translation>
     <message>
         <source>- Always on top makes the clock appear on the top of all
 windows opened.</source>
-        <translation>- « Toujours au premier plan » affiche l&apos;horloge au-dessus de
+        <translation>- «&#xa0;Toujours au premier plan&#xa0;» affiche l&apos;horloge au-dessus de
 toutes les fenêtres ouvertes.</translation>
     </message>
     <message>
         <source>- If Random skin is checked Horavine will pick randomly a skin
 from selected gallery.</source>
-        <translation>- Si « Thème au hasard » est coché, Horavine choisit au hasard
+        <translation>- Si «&#xa0;Thème au hasard&#xa0;» est coché, Horavine choisit au hasard
 un thème dans la galerie sélectionnée.</translation>
     </message>
     <message>
         <source>- Digital format option allows you to choose between AM/PM
 and 24 hours format.</source>
-        <translation>- L&apos;option « Format de l&apos;heure » permet de choisir entre le
-format AM/PM et le format 24 heures.</translation>
+        <translation>- L&apos;option «&#xa0;Format de l&apos;heure&#xa0;» permet de choisir entre le
+format AM/PM et le format 24&#xa0;heures.</translation>
     </message>
     <message>
         <source>Press &quot;Create Alarm&quot; button to set new alarm, then all the alarm
 settings become enabled. To finish setting the alarm unpress
 &quot;Edit Selected&quot; button.</source>
-        <translation>Cliquez sur le bouton « Nouvelle alarme » pour créer une alarme :
+        <translation>Cliquez sur le bouton «&#xa0;Nouvelle alarme&#xa0;» pour créer une alarme&#xa0;:
 tous ses réglages deviennent alors modifiables. Pour terminer le
-réglage, relâchez le bouton « Modifier » (devenu « Valider »).</translation>
+réglage, relâchez le bouton «&#xa0;Modifier&#xa0;» (devenu «&#xa0;Valider&#xa0;»).</translation>
     </message>
     <message>
         <source>You can set any possible schedule using four types of alarms:
 Once, Daily, Weekly and Monthly.</source>
         <translation>Quatre types d&apos;alarmes permettent toutes les programmations
-possibles : « Une fois », « Quotidienne », « Hebdomadaire » et
-« Mensuelle ».</translation>
+possibles&#xa0;: «&#xa0;Une fois&#xa0;», «&#xa0;Quotidienne&#xa0;», «&#xa0;Hebdomadaire&#xa0;» et
+«&#xa0;Mensuelle&#xa0;».</translation>
     </message>
     <message>
         <source>Although Horavine comes with variety of bitmap textures,
@@ -279,7 +279,7 @@ the wake-up picture!</source>
 et de fichiers WAV (pour l&apos;alarme), mais vous pouvez utiliser les
 vôtres. Par exemple, faites sonner l&apos;alarme sur votre chanson
 préférée, ou prenez en photo ce que vous avez à faire et
-choisissez-la comme image de réveil !</translation>
+choisissez-la comme image de réveil&#xa0;!</translation>
     </message>
     <message>
         <source>The wav file will be played on your Sound playback - Default
@@ -291,7 +291,7 @@ défaut, choisi dans les paramètres Son de votre bureau -&gt; Sortie.</translat
     <message>
         <source>You can use Open Doc tab to start any file your desktop has
 file-association with (including multi-media files, e.g. AVI, mp3)</source>
-        <translation>L&apos;onglet « Ouvrir un document » permet d&apos;ouvrir tout fichier que
+        <translation>L&apos;onglet «&#xa0;Ouvrir un document&#xa0;» permet d&apos;ouvrir tout fichier que
 votre bureau associe à une application (y compris les fichiers
 multimédias, par exemple AVI, MP3).</translation>
     </message>
@@ -344,7 +344,7 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     </message>
     <message>
         <source>a pixel uses colour %1 of a %2-colour table</source>
-        <translation>un pixel utilise la couleur %1 d&apos;une palette de %2 couleurs</translation>
+        <translation>un pixel utilise la couleur %1 d&apos;une palette de %2&#xa0;couleurs</translation>
     </message>
     <message>
         <source>not a JPEG file</source>
@@ -352,7 +352,7 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     </message>
     <message>
         <source>the picture is too large (%1 × %2 pixels)</source>
-        <translation>l&apos;image est trop grande (%1 × %2 pixels)</translation>
+        <translation>l&apos;image est trop grande (%1 × %2&#xa0;pixels)</translation>
     </message>
     <message>
         <source>damaged JPEG data (%1)</source>
@@ -360,7 +360,7 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     </message>
     <message>
         <source>unsupported JPEG colour space (%1 components)</source>
-        <translation>espace colorimétrique JPEG non pris en charge (%1 composantes)</translation>
+        <translation>espace colorimétrique JPEG non pris en charge (%1&#xa0;composantes)</translation>
     </message>
     <message>
         <source>the picture is empty</source>
@@ -372,7 +372,7 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     </message>
     <message>
         <source>Cannot load picture &quot;%1&quot;: %2</source>
-        <translation>Impossible de charger l&apos;image « %1 » : %2</translation>
+        <translation>Impossible de charger l&apos;image «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>the picture has no pixels (%1 × %2)</source>
@@ -380,7 +380,7 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     </message>
     <message>
         <source>not enough memory for %1 × %2 pixels</source>
-        <translation>mémoire insuffisante pour %1 × %2 pixels</translation>
+        <translation>mémoire insuffisante pour %1 × %2&#xa0;pixels</translation>
     </message>
     <message>
         <source>the file does not exist</source>
@@ -396,7 +396,7 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     </message>
     <message>
         <source>unsupported picture format &quot;.%1&quot;</source>
-        <translation>format d&apos;image « .%1 » non pris en charge</translation>
+        <translation>format d&apos;image «&#xa0;.%1&#xa0;» non pris en charge</translation>
     </message>
     <message>
         <source>the file is empty</source>
@@ -404,11 +404,11 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     </message>
     <message>
         <source>Cannot encode a JPEG picture: %1</source>
-        <translation>Impossible d&apos;encoder l&apos;image JPEG : %1</translation>
+        <translation>Impossible d&apos;encoder l&apos;image JPEG&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cannot save picture &quot;%1&quot;: %2</source>
-        <translation>Impossible d&apos;enregistrer l&apos;image « %1 » : %2</translation>
+        <translation>Impossible d&apos;enregistrer l&apos;image «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>not a readable %1 picture (%2)</source>
@@ -438,7 +438,7 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     <name>SingleInstance</name>
     <message>
         <source>Cannot listen for later starts on %1: %2</source>
-        <translation>Impossible d&apos;écouter les lancements suivants sur %1 : %2</translation>
+        <translation>Impossible d&apos;écouter les lancements suivants sur %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the path is too long</source>
@@ -446,7 +446,7 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     </message>
     <message>
         <source>Cannot open the single-instance record %1: %2</source>
-        <translation>Impossible d&apos;ouvrir le fichier d&apos;instance unique %1 : %2</translation>
+        <translation>Impossible d&apos;ouvrir le fichier d&apos;instance unique %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The single-instance record %1 is not a file of this user</source>
@@ -454,7 +454,7 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     </message>
     <message>
         <source>Cannot lock the single-instance record %1: %2</source>
-        <translation>Impossible de verrouiller le fichier d&apos;instance unique %1 : %2</translation>
+        <translation>Impossible de verrouiller le fichier d&apos;instance unique %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot write the single-instance record %1</source>
@@ -462,14 +462,14 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     </message>
     <message>
         <source>No private folder for the single-instance record could be made in %1 (the names are taken by other users); this copy runs without the guard</source>
-        <translation>Aucun dossier privé pour le fichier d&apos;instance unique n&apos;a pu être créé dans %1 (les noms sont pris par d&apos;autres utilisateurs) ; cette instance s&apos;exécute sans protection contre les lancements multiples</translation>
+        <translation>Aucun dossier privé pour le fichier d&apos;instance unique n&apos;a pu être créé dans %1 (les noms sont pris par d&apos;autres utilisateurs)&#xa0;; cette instance s&apos;exécute sans protection contre les lancements multiples</translation>
     </message>
 </context>
 <context>
     <name>SkinFile</name>
     <message>
         <source>Cannot read &quot;%1&quot;: a skin file holds %2 bytes, this one only %3</source>
-        <translation>Impossible de lire « %1 » : un fichier de thème contient %2 octets, celui-ci seulement %3</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: un fichier de thème contient %2&#xa0;octets, celui-ci seulement %3</translation>
     </message>
     <message>
         <source>Missing font -&gt;%1</source>
@@ -512,23 +512,23 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     </message>
     <message>
         <source>Fill 80%</source>
-        <translation>Remplissage 80 %</translation>
+        <translation>Remplissage 80&#xa0;%</translation>
     </message>
     <message>
         <source>Fill 60%</source>
-        <translation>Remplissage 60 %</translation>
+        <translation>Remplissage 60&#xa0;%</translation>
     </message>
     <message>
         <source>Fill 40%</source>
-        <translation>Remplissage 40 %</translation>
+        <translation>Remplissage 40&#xa0;%</translation>
     </message>
     <message>
         <source>Fill 20%</source>
-        <translation>Remplissage 20 %</translation>
+        <translation>Remplissage 20&#xa0;%</translation>
     </message>
     <message>
         <source>Fill 10%</source>
-        <translation>Remplissage 10 %</translation>
+        <translation>Remplissage 10&#xa0;%</translation>
     </message>
     <message>
         <source>Zig zag</source>
@@ -631,7 +631,7 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     </message>
     <message>
         <source>Ring the alarm every # days</source>
-        <translation>Faire sonner l&apos;alarme tous les N jours</translation>
+        <translation>Faire sonner l&apos;alarme tous les N&#xa0;jours</translation>
     </message>
     <message>
         <source>Set the starting date</source>
@@ -648,7 +648,7 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     </message>
     <message>
         <source>Ring the alarm every # weeks</source>
-        <translation>Faire sonner l&apos;alarme toutes les N semaines</translation>
+        <translation>Faire sonner l&apos;alarme toutes les N&#xa0;semaines</translation>
     </message>
     <message>
         <source>Every %1 week</source>
@@ -843,8 +843,8 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
         <source>%n min</source>
         <extracomment>How long the alarm sound stays on, in minutes.</extracomment>
         <translation>
-            <numerusform>%n min</numerusform>
-            <numerusform>%n min</numerusform>
+            <numerusform>%n&#xa0;min</numerusform>
+            <numerusform>%n&#xa0;min</numerusform>
         </translation>
     </message>
     <message>
@@ -880,7 +880,7 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     </message>
     <message>
         <source>Image:</source>
-        <translation>Image :</translation>
+        <translation>Image&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Image...</source>
@@ -989,7 +989,7 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     <message>
         <source>Delete &quot;%1&quot; alarm ?</source>
         <extracomment>%1 is the alarm&apos;s name.</extracomment>
-        <translation>Supprimer l&apos;alarme « %1 » ?</translation>
+        <translation>Supprimer l&apos;alarme «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>WAV file (*.wav)</source>
@@ -1097,7 +1097,7 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     <message>
         <source>%1: middle color position</source>
         <extracomment>Accessible name; %1 is the group&apos;s caption, e.g. &quot;Hours Colors (inner band)&quot;.</extracomment>
-        <translation>%1 : position de la couleur médiane</translation>
+        <translation>%1&#xa0;: position de la couleur médiane</translation>
     </message>
     <message>
         <source> Last</source>
@@ -1329,7 +1329,7 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     <name>horavine::TfrmShowPic</name>
     <message>
         <source>Your alarm is on !!! / click to close</source>
-        <translation>Votre alarme sonne !!! / cliquez pour fermer</translation>
+        <translation>Votre alarme sonne&#xa0;!!! / cliquez pour fermer</translation>
     </message>
     <message>
         <source>Click to close</source>
@@ -1376,11 +1376,11 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: no such file</source>
-        <translation>Impossible d&apos;ouvrir « %1 » : fichier introuvable</translation>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;: fichier introuvable</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: it is not a skin (a skin file holds %2 bytes, this one %3)</source>
-        <translation>Impossible d&apos;ouvrir « %1 » : ce n&apos;est pas un thème (un fichier de thème contient %2 octets, celui-ci %3)</translation>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;: ce n&apos;est pas un thème (un fichier de thème contient %2&#xa0;octets, celui-ci %3)</translation>
     </message>
     <message>
         <source>%1
@@ -1389,7 +1389,7 @@ Close the clock without saving?</source>
         <extracomment>%1 says why the settings or the alarms could not be saved.</extracomment>
         <translation>%1
 
-Fermer l&apos;horloge sans enregistrer ?</translation>
+Fermer l&apos;horloge sans enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>Texture file not found.</source>

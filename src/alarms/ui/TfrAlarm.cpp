@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace horavine {
 
@@ -163,10 +164,14 @@ void TfrAlarm::buildList()
     header->setSectionResizeMode(kNameColumn, QHeaderView::ResizeToContents);
     header->setSectionResizeMode(kTypeColumn, QHeaderView::Interactive);
     header->setSectionResizeMode(kTimeColumn, QHeaderView::Interactive);
-    lvAlarms->setColumnWidth(kTypeColumn, 70);
+    // 70 pixels hold every kind's English name; a longer language's names widen the column.
+    int typeWidth = 70;
+    for (int kind : {akOnce, akDaily, akWeekly, akMonthly})
+        typeWidth = std::max(typeWidth, lvAlarms->fontMetrics().horizontalAdvance(AlarmKindText(kind)) + 12);
+    lvAlarms->setColumnWidth(kTypeColumn, typeWidth);
     lvAlarms->setColumnWidth(kTimeColumn, 85);
     lvAlarms->setColumnWidth(kNextDateColumn, 110);
-    lvAlarms->setMinimumWidth(100 + 70 + 85 + 110);
+    lvAlarms->setMinimumWidth(100 + typeWidth + 85 + 110);
 }
 
 void TfrAlarm::setFormatSettings(const FormatSettings& settings)

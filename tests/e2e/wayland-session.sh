@@ -34,6 +34,14 @@ mkdir -p "$app"
 cp "$exe" "$app/horavine"
 cp -r "$data"/. "$app/"
 
+# A sanitized clock on Wayland: libEGL unloads Mesa's driver at exit, before the leak check, and
+# the driver's own set-up blocks then show as a leak no report can name. Kept loaded, they are not.
+driver_kept=()
+if [ -n "${ASAN_OPTIONS:-}" ]; then
+    driver=$(ls /usr/lib/*/dri/swrast_dri.so 2>/dev/null | head -1)
+    [ -n "$driver" ] && driver_kept=(env LD_PRELOAD="$driver" ASAN_OPTIONS="$ASAN_OPTIONS:verify_asan_link_order=0")
+fi
+
 start_weston() { # socket name, weston's options; sets weston_pid, and x_display with --xwayland
     weston --backend=headless-backend.so --no-config --idle-time=0 --socket="$1" --log="$work/$1.log" "${@:2}" \
         >/dev/null 2>&1 &
@@ -129,11 +137,11 @@ if start_weston wl; then
     # DISPLAY names an X server that is not there: Qt's xcb plugin would end the clock at once.
     for n in $(seq 170 400); do [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ] && break; done
     printf '[Position]\nKeepIt=1\nLeft=300\nTop=200\n' >"$app/horavine.ini"
-    WAYLAND_DISPLAY=wl DISPLAY=:$n HORAVINE_TICK_LOG=$work/wl.ticks "$app/horavine" 2>"$work/wl.err" &
+    WAYLAND_DISPLAY=wl DISPLAY=:$n HORAVINE_TICK_LOG=$work/wl.ticks "${driver_kept[@]}" "$app/horavine" 2>"$work/wl.err" &
     clock_pid=$!
     check "the clock ticks" ticks_grow "$work/wl.ticks"
     check "the clock runs on Wayland" runs_on "$clock_pid" wayland
-    WAYLAND_DISPLAY=wl DISPLAY=:$n "$app/horavine" 2>"$work/wl-second.err"
+    WAYLAND_DISPLAY=wl DISPLAY=:$n "${driver_kept[@]}" "$app/horavine" 2>"$work/wl-second.err"
     second_status=$?
     check "a second start hands over to the running clock and ends with 0" test "$second_status" -eq 0
     check "the second start says nothing" test ! -s "$work/wl-second.err"

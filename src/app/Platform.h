@@ -19,6 +19,12 @@ void SetStayOnTop(QWidget* window, bool onTop);
 // Keeps the window out of the taskbar and the pager (true) or lets it show there (false).
 void SetSkipTaskbar(QWidget* window, bool skip);
 
+// Makes the window one that stays on the screen when the user asks the window manager to show
+// the desktop ("Show desktop" hides the ordinary windows); called once, before it is first shown.
+// The window keeps everything else: stays on top or not, no taskbar entry, moving, the focus on a
+// click, hiding and showing.
+void KeepOnDesktop(QWidget* window);
+
 // Takes the clock off the screen while it keeps running (the tray icon or a second start brings
 // it back), and puts it back where it was.
 void HideClockWindow(QWidget* window);

@@ -141,6 +141,7 @@ int main(int argc, char* argv[])
     QObject::connect(&app, &QGuiApplication::commitDataRequest, mainWindow,
                      [closeOnce](QSessionManager&) { closeOnce(); });
 
+    platform::KeepOnDesktop(mainWindow);
     mainWindow->show();
     const int result = QApplication::exec();
 

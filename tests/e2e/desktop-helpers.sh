@@ -32,13 +32,24 @@ start_window_manager() { # name; the window manager (and under openbox a tray ho
         HOME=$home fluxbox >/dev/null 2>&1 &
         wm_pid=$!
         ;;
+    icewm)
+        # Its own home too, with the task bar (where a clock's entry would show, and the tray)
+        # and without the applets that poll the system.
+        local home=$work/icewm-home
+        mkdir -p "$home/.icewm"
+        printf '%s\n' ShowTaskBar=1 TaskBarShowCPUStatus=0 TaskBarShowNetStatus=0 TaskBarShowMEMStatus=0 \
+            TaskBarShowMailboxStatus=0 >"$home/.icewm/preferences"
+        HOME=$home ICEWM_PRIVCFG=$home/.icewm icewm >/dev/null 2>&1 &
+        wm_pid=$!
+        ;;
     *)
         "$1" >/dev/null 2>&1 &
         wm_pid=$!
         ;;
     esac
     for _ in $(seq 1 50); do
-        if wm_name | grep -qi "^$1\$"; then
+        # icewm adds its version to its name.
+        if wm_name | grep -qiE "^$1( |\$)"; then
             sleep 1 # its panels and the tray host settle
             return 0
         fi

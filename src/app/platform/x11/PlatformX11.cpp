@@ -178,20 +178,24 @@ void SetStayOnTop(QWidget* window, bool onTop)
 
 void SetSkipTaskbar(QWidget* window, bool skip)
 {
+    window->setProperty("horavineSkipTaskbar", skip);
     SendNetWmState(window, skip, "_NET_WM_STATE_SKIP_TASKBAR");
     SendNetWmState(window, skip, "_NET_WM_STATE_SKIP_PAGER");
 }
 
 // Withdrawing the window (hide) and mapping it again was seen to lose the window under openbox
 // now and then; iconifying it, as the clock always did ("minimise the application"), keeps it
-// managed by the window manager, which unmaps and restores it.
+// managed by the window manager, which unmaps and restores it. Window managers do not iconify a
+// splash window (KeepOnDesktop): that one is withdrawn, and asked for its states and place again
+// when it is shown.
 void HideClockWindow(QWidget* window)
 {
     // A window not yet mapped by the window manager ("-hide" at start-up) cannot be iconified
     // reliably; it is simply not shown.
     const bool managed = window->windowHandle() && window->windowHandle()->isExposed();
     xcb_connection_t* c = Connection();
-    if (c && managed && WindowManagerIconifies(c))
+    const bool iconifiable = window->windowType() != Qt::SplashScreen;
+    if (c && managed && iconifiable && WindowManagerIconifies(c))
         window->setWindowState(window->windowState() | Qt::WindowMinimized);
     else
         window->hide();

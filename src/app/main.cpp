@@ -7,6 +7,7 @@
 #include "alarms/ui/TfrmShowPic.h"
 #include "app/ClockAlarms.h"
 #include "app/ClockCommandLine.h"
+#include "app/ClockWindowAccessible.h"
 #include "app/Platform.h"
 #include "app/SingleInstance.h"
 #include "app/TfrmZavIro.h"
@@ -17,6 +18,7 @@
 #include "common/IoError.h"
 #include "common/SessionEnvironment.h"
 #include "common/Version.h"
+#include "controls/AccessibleButton.h"
 #include "face/SkinState.h"
 
 #include <QApplication>
@@ -89,6 +91,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "horavine: %s\n", qPrintable(limits));
 
     QApplication::setApplicationName(QStringLiteral("Horavine"));
+    // Before any window: a screen reader's toggle must click like the mouse, and the time be readable.
+    InstallAccessibleButtons();
+    InstallAccessibleClockWindow();
     // The clock lives on in the tray while its window is hidden; closing the main window
     // ends the program explicitly.
     QApplication::setQuitOnLastWindowClosed(false);

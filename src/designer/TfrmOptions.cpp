@@ -6,6 +6,7 @@
 #include "controls/Monitors.h"
 #include "controls/OptionsButtons.h"
 #include "controls/TDsFancyButton.h"
+#include "controls/ValueLabel.h"
 #include "controls/WindowFrame.h"
 #include "designer/OptionsHelp.h"
 #include "designer/OptionsIcons.h"
@@ -183,7 +184,7 @@ QWidget* TfrmOptions::buildBottomBar()
     StyleOptionsButton(*bbClose, OptionsButton::CloseClock);
     connect(bbClose, &QAbstractButton::clicked, this, &TfrmOptions::bbCloseClick);
 
-    lblActiveSkin = new QLabel(bar);
+    lblActiveSkin = new ValueLabel(bar); // the name says what it is, the text which skin
     lblActiveSkin->setObjectName(QStringLiteral("lblActiveSkin"));
     lblActiveSkin->setAlignment(Qt::AlignCenter);
     lblActiveSkin->setFrameShape(QFrame::Box);

@@ -36,8 +36,59 @@ void AlarmFiring::TickHook(TDateTime now)
 {
     if (m_presenter.SoundPlaying())
         return;
+    checkSnoozes();
     reportGap(now);
-    RingAlarm(FindDueAlarm(m_alarms, false, -1, now));
+    if (!ringDueSnooze(now))
+        RingAlarm(findDue(false, now));
+}
+
+int AlarmFiring::findDue(bool missed, TDateTime now) const
+{
+    if (m_snoozes.empty())
+        return FindDueAlarm(m_alarms, missed, -1, now);
+    return FindDueAlarm(m_snoozes.withoutSnoozed(m_alarms), missed, -1, now);
+}
+
+bool AlarmFiring::ringDueSnooze(TDateTime now)
+{
+    // Another alarm on screen: the snooze waits for it rather than being lost.
+    if (m_snoozes.empty() || m_presenter.AlarmShowing())
+        return false;
+    int index = -1;
+    if (!m_snoozes.takeDue(m_alarms, now, index))
+        return false;
+    // Out of the list while it rings, but still in the file until the presentation ends: a clock
+    // ended meanwhile rings it again at its next start.
+    m_host.snoozesChanged();
+    ring(index, true);
+    return true;
+}
+
+void AlarmFiring::checkSnoozes()
+{
+    if (!m_snoozes.empty()
+        && m_snoozes.prune(m_alarms, [this](int index) { return m_host.switchedOffInEditor(index); }))
+        snoozesChanged();
+}
+
+void AlarmFiring::cancelSnooze(std::size_t entry)
+{
+    if (entry >= m_snoozes.entries().size())
+        return;
+    m_snoozes.remove(entry);
+    snoozesChanged();
+}
+
+void AlarmFiring::snoozesChanged()
+{
+    if (!m_snoozeFile.isEmpty()) {
+        try {
+            m_snoozes.save(m_snoozeFile);
+        } catch (const IoError& error) {
+            m_host.snoozeFileFailed(error.message());
+        }
+    }
+    m_host.snoozesChanged();
 }
 
 void AlarmFiring::reportGap(TDateTime now)
@@ -48,20 +99,47 @@ void AlarmFiring::reportGap(TDateTime now)
     if (!last || now - *last <= kOneMinute)
         return;
     // Nothing rings late: the alarm is only reported, as at start-up, and no record changes.
-    const int index = FindAlarmDueInGap(m_alarms, *last, now);
+    const int index = m_snoozes.empty() ? FindAlarmDueInGap(m_alarms, *last, now)
+                                        : FindAlarmDueInGap(m_snoozes.withoutSnoozed(m_alarms), *last, now);
     if (index >= 0)
         m_host.showMessage(missedAlarmText(index));
 }
 
 void AlarmFiring::RingAlarm(int index)
 {
+    ring(index, false);
+}
+
+void AlarmFiring::ring(int index, bool snoozed)
+{
     if (!inList(m_alarms, index) || m_presenter.AlarmShowing())
         return;
-    m_presenter.ShowAlarm(m_alarms[static_cast<std::size_t>(index)]);
+    const TAlarmRecord presented = m_alarms[static_cast<std::size_t>(index)];
+    std::optional<int> snoozedFor;
+    try {
+        // A document is handed over and done with: there is nothing to put off.
+        if (presented.ShowAudioImage != 0)
+            snoozedFor = m_presenter.ShowAlarmOfferingSnooze(presented, m_snoozes.minutes());
+        else
+            m_presenter.ShowAlarm(presented);
+    } catch (...) {
+        if (snoozed)
+            snoozesChanged(); // reported once, not again at every start
+        throw;
+    }
+    if (snoozed && !snoozedFor)
+        snoozesChanged(); // rung at last: out of the file too
     // The list may have changed while the presentation was on (the editor, nested ticks).
     if (!inList(m_alarms, index)) {
         m_host.showMessage(
             QCoreApplication::translate("AlarmFiring", "Internal error 1001 - %1/%2").arg(index).arg(m_alarms.size()));
+        return;
+    }
+    if (snoozedFor) {
+        m_snoozes.setMinutes(*snoozedFor);
+        m_host.snoozeLengthChosen(m_snoozes.minutes());
+        m_snoozes.add(m_alarms, index, m_clock.now(), *snoozedFor);
+        snoozesChanged();
         return;
     }
     TAlarmRecord& alarm = m_alarms[static_cast<std::size_t>(index)];
@@ -95,9 +173,13 @@ void AlarmFiring::StartupStep(const QString& alarmFile)
         if (!m_alarms.empty())
             keepDamagedFile(alarmFile);
     }
+    // An alarm file that could not be read at all would make every snooze look stale.
+    m_snoozeFile = SnoozeFilePath(alarmFile);
+    if (!readError)
+        m_snoozes.load(m_snoozeFile, m_alarms, m_clock.now());
     m_host.initEditor();
 
-    const int missed = FindDueAlarm(m_alarms, true, -1, m_clock.now());
+    const int missed = findDue(true, m_clock.now());
     if (missed >= 0)
         m_host.showMessage(missedAlarmText(missed));
 
@@ -108,12 +190,15 @@ void AlarmFiring::StartupStep(const QString& alarmFile)
     for (std::size_t i = 0; i < m_alarms.size(); ++i) {
         const TAlarmRecord& alarm = m_alarms[i];
         const bool expired = alarm.DeleteAfterExpiration != 0 && alarm.Kind == akOnce
-            && NextRingDate(m_alarms, static_cast<int>(i), m_clock) == 0;
+            && NextRingDate(m_alarms, static_cast<int>(i), m_clock) == 0
+            && !m_snoozes.isSnoozed(m_alarms, static_cast<int>(i));
         if (!expired)
             kept.push_back(alarm);
     }
     m_alarms = std::move(kept);
+    m_snoozes.prune(m_alarms);
     m_host.alarmsLoaded();
+    m_host.snoozesChanged();
     if (readError)
         throw *readError;
 }

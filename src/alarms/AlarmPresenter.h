@@ -2,6 +2,8 @@
 
 #include "alarms/AlarmRecord.h"
 
+#include <optional>
+
 namespace horavine {
 
 // What the firing code asks of the presentation window: its two guards, and the presentation of
@@ -18,6 +20,15 @@ public:
     // document, otherwise when the window has closed. Does nothing while either guard is set.
     // Throws IoError (a picture that cannot be loaded); both guards are then clear again.
     virtual void ShowAlarm(const TAlarmRecord& alarm) = 0;
+
+    // The same with Snooze offered, for `minutes` unless the user picks another length: the
+    // minutes it was snoozed for, or nothing when it was closed. Without a snooze control a
+    // presentation can only be closed.
+    virtual std::optional<int> ShowAlarmOfferingSnooze(const TAlarmRecord& alarm, int /*minutes*/)
+    {
+        ShowAlarm(alarm);
+        return std::nullopt;
+    }
 };
 
 } // namespace horavine

@@ -24,8 +24,11 @@ public:
     bool SoundPlaying() const override;
     bool AlarmShowing() const override;
     void ShowAlarm(const TAlarmRecord& alarm) override;
+    std::optional<int> ShowAlarmOfferingSnooze(const TAlarmRecord& alarm, int minutes) override;
 
 private:
+    AlarmPresenter* presenter();
+
     Factory m_create;
     std::unique_ptr<AlarmPresenter> m_presenter;
 };

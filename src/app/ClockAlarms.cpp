@@ -2,12 +2,30 @@
 
 #include "alarms/AlarmFile.h"
 #include "alarms/ui/TfrAlarm.h"
+#include "app/SnoozeMenu.h"
 #include "app/TfrmZavIro.h"
+#include "common/IniFile.h"
 #include "common/IoError.h"
 #include "controls/ErrorBox.h"
 #include "designer/TfrmOptions.h"
 
+#include <cstdio>
+#include <utility>
+
 namespace horavine {
+
+namespace {
+
+// Beside the keys of the settings file; a version that does not know it passes it by.
+const QString kSnoozeSection = QStringLiteral("Default");
+const QString kSnoozeKey = QStringLiteral("SnoozeMinutes");
+
+IniFile SettingsFile(const AppDir& appDir)
+{
+    return IniFile(appDir.file(QStringLiteral("horavine.ini")));
+}
+
+} // namespace
 
 ClockAlarms::ClockAlarms(AlarmList& alarms, const Clock& clock, const AppDir& appDir, TfrmZavIro& clockWindow,
                          AlarmPresenter& presenter)
@@ -17,7 +35,9 @@ ClockAlarms::ClockAlarms(AlarmList& alarms, const Clock& clock, const AppDir& ap
     , m_clockWindow(clockWindow)
     , m_presenter(presenter)
     , m_firing(alarms, presenter, clock, *this)
+    , m_snoozeMenu(std::make_unique<SnoozeMenu>(*clockWindow.PopupMenu1, m_firing))
 {
+    m_firing.setSnoozeMinutes(SettingsFile(appDir).ReadInteger(kSnoozeSection, kSnoozeKey, kDefaultSnoozeMinutes));
     clockWindow.OnOptionsBuilt = [this](TfrmOptions& options) {
         attachEditor(options);
     };
@@ -66,6 +86,38 @@ void ClockAlarms::attachEditor(TfrmOptions& options)
     m_editor->InitEditor();
     m_editor->SetAmPm(options.digFormatIndex() == 0);
     m_editor->RebuildRows();
+}
+
+bool ClockAlarms::switchedOffInEditor(int index) const
+{
+    return m_editor && m_editor->rowChecked(index) == false;
+}
+
+void ClockAlarms::snoozesChanged()
+{
+    m_snoozeMenu->refresh();
+}
+
+void ClockAlarms::snoozeLengthChosen(int minutes)
+{
+    IniFile settings = SettingsFile(m_appDir);
+    if (settings.ReadInteger(kSnoozeSection, kSnoozeKey, 0) == minutes)
+        return;
+    try {
+        settings.WriteInteger(kSnoozeSection, kSnoozeKey, minutes);
+    } catch (const IoError& error) {
+        // The close-time save runs into the same refusal and says so in a box; here the length is
+        // only not remembered.
+        std::fprintf(stderr, "horavine: %s\n", qPrintable(error.message()));
+    }
+}
+
+void ClockAlarms::snoozeFileFailed(const QString& message)
+{
+    // Once: the snoozes go on while the clock runs, they just would not survive a restart.
+    if (std::exchange(m_snoozeFileFailed, true))
+        return;
+    std::fprintf(stderr, "horavine: %s\n", qPrintable(message));
 }
 
 void ClockAlarms::start()

@@ -12,9 +12,11 @@
 #include "common/Clock.h"
 
 #include <QPointer>
+#include <memory>
 
 namespace horavine {
 
+class SnoozeMenu;
 class TfrAlarm;
 class TfrmOptions;
 class TfrmZavIro;
@@ -33,6 +35,7 @@ public:
 
     TfrAlarm* editor() const; // null until the options window is built
     AlarmFiring& firing() { return m_firing; }
+    SnoozeMenu& snoozeMenu() { return *m_snoozeMenu; }
 
     // AlarmFiringHost
     void showMessage(const QString& text) override;
@@ -40,6 +43,10 @@ public:
     void alarmsLoaded() override;
     void alarmDeleted(int index) override;
     void alarmRang(int index) override;
+    bool switchedOffInEditor(int index) const override;
+    void snoozesChanged() override;
+    void snoozeLengthChosen(int minutes) override;
+    void snoozeFileFailed(const QString& message) override;
 
 private:
     void attachEditor(TfrmOptions& options);
@@ -51,6 +58,8 @@ private:
     AlarmPresenter& m_presenter;
     QPointer<TfrAlarm> m_editor; // owned by the options window's page
     AlarmFiring m_firing;
+    std::unique_ptr<SnoozeMenu> m_snoozeMenu;
+    bool m_snoozeFileFailed = false;
 };
 
 } // namespace horavine

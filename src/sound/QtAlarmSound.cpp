@@ -36,6 +36,9 @@ void QtAlarmSound::play(const QString& path)
     m_output->setDevice(QMediaDevices::defaultAudioOutput());
     m_path = path;
     m_failed = false;
+    // Always a fresh source: a player stopped just before the end of a sound went on silently for
+    // every later play of the same file (the next alarm, a snoozed one), though it reported them.
+    m_player->setSource(QUrl());
     m_player->setSource(QUrl::fromLocalFile(path));
     m_player->play();
 }

@@ -9,7 +9,11 @@
 #include "alarms/AlarmFile.h"
 #include "alarms/LazyAlarmPresenter.h"
 #include "alarms/ui/TfrAlarm.h"
+#include "app/SnoozeMenu.h"
+#include "app/TfrmZavIro.h"
+#include "common/IniFile.h"
 
+#include <QMenu>
 #include <QTreeWidget>
 
 namespace horavine::test {
@@ -21,7 +25,15 @@ public:
     bool SoundPlaying() const override { return false; }
     bool AlarmShowing() const override { return false; }
     void ShowAlarm(const TAlarmRecord& alarm) override { shown.append(alarm.Name.text()); }
+    std::optional<int> ShowAlarmOfferingSnooze(const TAlarmRecord& alarm, int minutes) override
+    {
+        ShowAlarm(alarm);
+        offered.push_back(minutes);
+        return snoozeFor;
+    }
     QStringList shown;
+    std::vector<int> offered;
+    std::optional<int> snoozeFor;
 };
 
 class ClockWithAlarms : public ClockWindowFixture
@@ -128,6 +140,29 @@ TEST_F(ClockWithAlarms, AlarmsRingAndAreSavedBeforeTheEditorExists)
     EXPECT_EQ(rows->topLevelItem(0)->text(TfrAlarm::kNextDateColumn), QStringLiteral("10 Dec 2026"));
     EXPECT_EQ(rows->topLevelItem(1)->checkState(0), Qt::Unchecked);
     EXPECT_EQ(rows->topLevelItem(1)->text(TfrAlarm::kTimeColumn), QStringLiteral("18: 00"));
+}
+
+TEST_F(ClockWithAlarms, SnoozesAreListedInTheTrayMenuAndTheLengthIsRemembered)
+{
+    writeSettings("[Default]\r\nSnoozeMinutes=15\r\n");
+    startWith({daily("Coffee", 10, 11)});
+    presenter.snoozeFor = 5;
+    clock.set(Moment(10, 11, 4));
+    window->Timer1Timer();
+    EXPECT_EQ(presenter.offered, std::vector<int>{15});
+    EXPECT_EQ(IniFile(file(QStringLiteral("horavine.ini"))).ReadInteger("Default", "SnoozeMinutes", 0), 5);
+    ASSERT_EQ(wiring->snoozeMenu().entries().size(), 1u);
+    QMenu* entry = wiring->snoozeMenu().entries()[0];
+    EXPECT_EQ(entry->title(), QStringLiteral("Snoozed: Coffee, rings at 10:16"));
+    EXPECT_EQ(window->PopupMenu1->actions().first(), entry->menuAction()); // above the menu's own entries
+    entry->actions().first()->trigger(); // "Cancel snooze"
+    EXPECT_TRUE(wiring->snoozeMenu().entries().empty() && wiring->firing().snoozes().empty());
+
+    // Switched off in the editor: gone by the time the menu opens, though the record still says on.
+    wiring->firing().RingAlarm(0);
+    wiring->editor()->lvAlarms->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+    Q_EMIT window->PopupMenu1->aboutToShow();
+    EXPECT_TRUE(wiring->snoozeMenu().entries().empty() && wiring->firing().snoozes().empty());
 }
 
 class GuardedPresenter : public RecordingPresenter

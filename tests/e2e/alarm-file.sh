@@ -1,11 +1,12 @@
 # Sourced by the end-to-end scripts that ring alarms.
 
-# write_alarm FILE HOUR MINUTE FOLDER [START_DAY]: FILE holds one enabled daily alarm "Coffee" at
-# HOUR:MINUTE from START_DAY (YYYY-MM-DD, default today), showing FOLDER/WakeUp.jpg and playing
-# FOLDER/Chime.wav for its length: the 672-byte record, field by field.
+# write_alarm FILE HOUR MINUTE FOLDER [START_DAY [STAYS_ON]]: FILE holds one enabled daily alarm
+# "Coffee" at HOUR:MINUTE from START_DAY (YYYY-MM-DD, default today), showing FOLDER/WakeUp.jpg and
+# playing FOLDER/Chime.wav for its length, or for STAYS_ON minutes (9999: until answered): the
+# 672-byte record, field by field.
 write_alarm() {
     perl -MTime::Local -e '
-        my ($file, $hour, $minute, $folder, $day) = @ARGV;
+        my ($file, $hour, $minute, $folder, $day, $stays) = @ARGV;
         my ($y, $m, $d);
         if ($day) { ($y, $m, $d) = split /-/, $day; $m -= 1; }
         else { my @t = localtime; ($y, $m, $d) = ($t[5], $t[4], $t[3]); }
@@ -15,7 +16,7 @@ write_alarm() {
                           1, 0, 1, ($hour * 60 + $minute) / 1440, 0, 0, 0, 1, $start, 1, 0,
                           "F" x 8, 0, 1, 1, 1, "F" x 13)
             . $text->("Coffee", 12) . $text->("$folder/WakeUp.jpg", 180)
-            . $text->("$folder/Chime.wav", 180) . $text->("", 180) . pack("C C x l<", 1, 1, 0);
+            . $text->("$folder/Chime.wav", 180) . $text->("", 180) . pack("C C x l<", 1, 1, $stays || 0);
         length($record) == 672 or die "record of " . length($record) . " bytes\n";
         open(my $out, ">:raw", $file) or die "$file: $!\n";
         print $out $record;

@@ -3,6 +3,7 @@
 #include "alarms/AlarmMessage.h"
 #include "alarms/ui/DesktopDocumentOpener.h"
 #include "alarms/ui/LoadedAlarmSound.h"
+#include "alarms/ui/SnoozeButton.h"
 #include "common/FilePaths.h"
 #include "common/Picture.h"
 #include "controls/ErrorBox.h"
@@ -11,8 +12,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace horavine {
 
@@ -63,6 +66,12 @@ TfrmShowPic::TfrmShowPic(std::unique_ptr<AlarmSound> sound, std::unique_ptr<Docu
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(Image1);
     layout->addWidget(StaticText1);
+    btnSnooze = new SnoozeButton(this);
+    btnSnooze->hide();
+    layout->addWidget(btnSnooze);
+    connect(btnSnooze, &SnoozeButton::snoozed, this, &TfrmShowPic::snooze);
+    // The keys go to the window itself: none of its parts takes the focus.
+    setFocusPolicy(Qt::StrongFocus);
 
     Timer1.setInterval(1000);
     connect(&Timer1, &QTimer::timeout, this, &TfrmShowPic::Timer1Timer);
@@ -85,20 +94,65 @@ TfrmShowPic::~TfrmShowPic()
 
 void TfrmShowPic::ShowAlarm(const TAlarmRecord& alarm)
 {
+    present(alarm, 0);
+}
+
+std::optional<int> TfrmShowPic::ShowAlarmOfferingSnooze(const TAlarmRecord& alarm, int minutes)
+{
+    return present(alarm, minutes);
+}
+
+std::optional<int> TfrmShowPic::present(const TAlarmRecord& alarm, int snoozeMinutes)
+{
     if (!m_presentation.begin())
-        return;
+        return std::nullopt;
+    m_snoozedFor.reset();
     try {
         if (!prepare(alarm))
-            return;
+            return std::nullopt;
     } catch (...) {
         FormClose();
         throw;
     }
+    // Not for the text that stands in for a document: a document alarm has no snooze.
+    btnSnooze->setVisible(snoozeMinutes > 0 && alarm.ShowAudioImage != 0);
+    btnSnooze->setMinutes(snoozeMinutes);
+    adjustSize();
+    setAccessibleName(tr("Alarm \"%1\" is ringing").arg(alarm.Name.text()));
     // The sound may already have ended the presentation (a report that came while preparing).
     if (!m_presentation.AlarmShowing() || isVisible())
-        return;
+        return std::nullopt;
     centreOnScreen();
     exec();
+    return std::exchange(m_snoozedFor, std::nullopt);
+}
+
+void TfrmShowPic::snooze(int minutes)
+{
+    m_snoozedFor = minutes;
+    done(QDialog::Accepted);
+}
+
+void TfrmShowPic::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Image1Click();
+        return;
+    case Qt::Key_S:
+        if (plain && btnSnooze->isVisible()) {
+            snooze(btnSnooze->minutes());
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool TfrmShowPic::prepare(const TAlarmRecord& alarm)
@@ -202,6 +256,9 @@ void TfrmShowPic::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     centreOnScreen();
+    // Whoever hears the alarm can answer it from the keyboard at once.
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void TfrmShowPic::hideEvent(QHideEvent* event)

@@ -12,8 +12,11 @@
 #include <QDialog>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 namespace horavine {
+
+class SnoozeButton;
 
 class TfrmShowPic : public QDialog, public AlarmPresenter
 {
@@ -29,10 +32,13 @@ public:
     // Modal: returns when the window has closed, at once for a document. A picture that cannot be
     // loaded throws PictureError with nothing playing and both guards clear.
     void ShowAlarm(const TAlarmRecord& alarm) override;
+    // With btnSnooze under a picture or text; Escape, Enter and Space close, S snoozes.
+    std::optional<int> ShowAlarmOfferingSnooze(const TAlarmRecord& alarm, int minutes) override;
 
     ClickableLabel* Image1 = nullptr; // the picture at its own size; a click closes
     ClickableLabel* StaticText1 = nullptr; // the message; a click closes
     QTimer Timer1; // one tick a second while a sound keeps the window up
+    SnoozeButton* btnSnooze = nullptr; // shown when the alarm may be snoozed
 
 public Q_SLOTS:
     void Image1Click();
@@ -42,6 +48,7 @@ public Q_SLOTS:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Fills the window for a picture or text; false when there is nothing to show (a document opened).
@@ -52,10 +59,13 @@ private:
     void soundEnded();
     void soundFailed(const QString& message);
     void FormClose();
+    std::optional<int> present(const TAlarmRecord& alarm, int snoozeMinutes);
+    void snooze(int minutes);
 
     std::unique_ptr<AlarmSound> m_sound;
     std::unique_ptr<DocumentOpener> m_opener;
     AlarmPresentation m_presentation;
+    std::optional<int> m_snoozedFor;
 };
 
 } // namespace horavine

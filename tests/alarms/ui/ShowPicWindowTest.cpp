@@ -1,5 +1,6 @@
 #include "alarms/AlarmTestSupport.h"
 #include "alarms/FakeAlarmSound.h"
+#include "alarms/ui/SnoozeButton.h"
 #include "alarms/ui/TfrmShowPic.h"
 #include "app/ShellTestApp.h"
 #include "common/Picture.h"
@@ -8,6 +9,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QFile>
+#include <QMenu>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,7 +72,8 @@ protected:
     // Presents the alarm; once its window is up, `during` runs in the window's modal loop and is to
     // close it. A window still up after five seconds is closed by force, which fails the test.
     // Returns whether the window was shown.
-    bool present(const TAlarmRecord& alarm, const std::function<void()>& during)
+    // With snoozeMinutes above 0 Snooze is offered; snoozedFor then holds the answer.
+    bool present(const TAlarmRecord& alarm, const std::function<void()>& during, int snoozeMinutes = 0)
     {
         bool shown = false;
         QTimer step, watchdog;
@@ -86,7 +89,10 @@ protected:
         });
         step.start(0);
         watchdog.start(5000);
-        window().ShowAlarm(alarm);
+        if (snoozeMinutes > 0)
+            snoozedFor = window().ShowAlarmOfferingSnooze(alarm, snoozeMinutes);
+        else
+            window().ShowAlarm(alarm);
         return shown;
     }
 
@@ -96,6 +102,7 @@ protected:
 
     RecordingOpener* m_opener = nullptr;
     QStringList errors;
+    std::optional<int> snoozedFor;
 
 private:
     QTemporaryDir m_dir;
@@ -263,10 +270,51 @@ TEST_F(ShowPicWindow, WindowFitsItsContentInTheMiddleOfTheScreenAndSpeaksToScree
         QAccessibleInterface* text = QAccessible::queryAccessibleInterface(window().StaticText1);
         EXPECT_EQ(text->role(), QAccessible::StaticText);
         EXPECT_EQ(text->text(QAccessible::Name), QStringLiteral("30"));
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(&window())->text(QAccessible::Name), window().windowTitle());
+        // The window names the alarm that rings, for a screen reader that announces it.
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(&window())->text(QAccessible::Name),
+                  QStringLiteral("Alarm \"Wake\" is ringing"));
         QTest::keyClick(&window(), Qt::Key_Escape);
     });
     EXPECT_TRUE(guardsClear());
+}
+
+TEST_F(ShowPicWindow, TheKeyboardAnswersTheAlarmAndSnoozeIsOfferedForPicturesAndTextsOnly)
+{
+    struct Row
+    {
+        const char* document;
+        std::vector<Qt::Key> keys; // none: the button's press action, as a screen reader gives it
+        std::optional<int> snoozedFor;
+    } const rows[] = {
+        {nullptr, {Qt::Key_Escape}, std::nullopt},
+        {nullptr, {Qt::Key_Return}, std::nullopt},
+        {nullptr, {Qt::Key_Enter}, std::nullopt},
+        {nullptr, {Qt::Key_Space}, std::nullopt},
+        {nullptr, {Qt::Key_S}, 5},
+        {nullptr, {}, 5},
+        {"missing.txt", {Qt::Key_S, Qt::Key_Escape}, std::nullopt}, // the text standing in for a document
+    };
+    for (const Row& row : rows) {
+        snoozedFor = 99;
+        EXPECT_TRUE(present(
+            alarm("WakeUp.jpg", true, 9999, row.document),
+            [&] {
+                EXPECT_TRUE(QTest::qWaitForWindowActive(&window())); // keys reach it at once
+                EXPECT_EQ(window().btnSnooze->isVisible(), row.document == nullptr);
+                QAccessibleInterface* button = QAccessible::queryAccessibleInterface(window().btnSnooze);
+                EXPECT_EQ(button->text(QAccessible::Name), QStringLiteral("Snooze"));
+                if (row.keys.empty())
+                    button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                for (Qt::Key key : row.keys)
+                    QTest::keyClick(&window(), key);
+            },
+            5));
+        EXPECT_EQ(snoozedFor, row.snoozedFor) << row.keys.size();
+        EXPECT_TRUE(guardsClear() && !window().isVisible() && !sound().playing);
+    }
+    present(
+        alarm("WakeUp.jpg", true, 9999), [&] { window().btnSnooze->menu()->actions()[2]->trigger(); }, 10);
+    EXPECT_EQ(snoozedFor, 15); // the menu's third length
 }
 
 } // namespace

@@ -475,6 +475,17 @@ Dialog „Bild öffnen“ erscheint.</translation>
     </message>
 </context>
 <context>
+    <name>SnoozeMenu</name>
+    <message>
+        <source>Snoozed: %1, rings at %2</source>
+        <translation>Schlummert: %1, klingelt um %2</translation>
+    </message>
+    <message>
+        <source>Cancel snooze</source>
+        <translation>Schlummern abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>TexturePatterns</name>
     <message>
         <source>Solid</source>
@@ -860,6 +871,25 @@ Dialog „Bild öffnen“ erscheint.</translation>
     <message>
         <source>Open Document (file)</source>
         <translation>Dokument öffnen (Datei)</translation>
+    </message>
+</context>
+<context>
+    <name>horavine::SnoozeButton</name>
+    <message>
+        <source>Snooze</source>
+        <translation>Schlummern</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>Snooze %1 min</source>
+        <translation>Schlummern %1 Min.</translation>
+    </message>
+    <message>
+        <source>Shows the alarm again in %1 minutes</source>
+        <translation>Zeigt den Wecker in %1 Minuten erneut an</translation>
     </message>
 </context>
 <context>
@@ -1332,6 +1362,10 @@ Dialog „Bild öffnen“ erscheint.</translation>
     <message>
         <source>Click to close</source>
         <translation>Zum Schließen klicken</translation>
+    </message>
+    <message>
+        <source>Alarm &quot;%1&quot; is ringing</source>
+        <translation>Wecker „%1“ klingelt</translation>
     </message>
 </context>
 <context>

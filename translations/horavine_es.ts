@@ -473,6 +473,17 @@ el diálogo para abrir la imagen.</translation>
     </message>
 </context>
 <context>
+    <name>SnoozeMenu</name>
+    <message>
+        <source>Snoozed: %1, rings at %2</source>
+        <translation>Pospuesta: %1, suena a las %2</translation>
+    </message>
+    <message>
+        <source>Cancel snooze</source>
+        <translation>Cancelar el aplazamiento</translation>
+    </message>
+</context>
+<context>
     <name>TexturePatterns</name>
     <message>
         <source>Solid</source>
@@ -858,6 +869,25 @@ el diálogo para abrir la imagen.</translation>
     <message>
         <source>Open Document (file)</source>
         <translation>Abrir documento</translation>
+    </message>
+</context>
+<context>
+    <name>horavine::SnoozeButton</name>
+    <message>
+        <source>Snooze</source>
+        <translation>Posponer</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>Snooze %1 min</source>
+        <translation>Posponer %1 min</translation>
+    </message>
+    <message>
+        <source>Shows the alarm again in %1 minutes</source>
+        <translation>Muestra la alarma de nuevo dentro de %1 minutos</translation>
     </message>
 </context>
 <context>
@@ -1330,6 +1360,10 @@ el diálogo para abrir la imagen.</translation>
     <message>
         <source>Click to close</source>
         <translation>Haga clic para cerrar</translation>
+    </message>
+    <message>
+        <source>Alarm &quot;%1&quot; is ringing</source>
+        <translation>La alarma «%1» está sonando</translation>
     </message>
 </context>
 <context>

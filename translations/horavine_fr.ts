@@ -477,6 +477,17 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     </message>
 </context>
 <context>
+    <name>SnoozeMenu</name>
+    <message>
+        <source>Snoozed: %1, rings at %2</source>
+        <translation>Répétition&#xa0;: %1, sonne à %2</translation>
+    </message>
+    <message>
+        <source>Cancel snooze</source>
+        <translation>Annuler la répétition</translation>
+    </message>
+</context>
+<context>
     <name>TexturePatterns</name>
     <message>
         <source>Solid</source>
@@ -862,6 +873,25 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     <message>
         <source>Open Document (file)</source>
         <translation>Ouvrir un document (fichier)</translation>
+    </message>
+</context>
+<context>
+    <name>horavine::SnoozeButton</name>
+    <message>
+        <source>Snooze</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1&#xa0;minutes</translation>
+    </message>
+    <message>
+        <source>Snooze %1 min</source>
+        <translation>Répéter dans %1&#xa0;min</translation>
+    </message>
+    <message>
+        <source>Shows the alarm again in %1 minutes</source>
+        <translation>Affiche à nouveau l&apos;alarme dans %1&#xa0;minutes</translation>
     </message>
 </context>
 <context>
@@ -1334,6 +1364,10 @@ dialogue d&apos;ouverture d&apos;image apparaît.</translation>
     <message>
         <source>Click to close</source>
         <translation>Cliquez pour fermer</translation>
+    </message>
+    <message>
+        <source>Alarm &quot;%1&quot; is ringing</source>
+        <translation>L&apos;alarme «&#xa0;%1&#xa0;» sonne</translation>
     </message>
 </context>
 <context>

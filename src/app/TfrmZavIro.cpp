@@ -103,18 +103,20 @@ TfrmZavIro::TfrmZavIro(SkinState& skin, AlarmList& alarms, const AppDir& appDir,
     move(CentredPosition(m_screens.primary().workArea, size()));
     // Monitors come and go while the clock runs; their changes arrive one by one, and are looked
     // at together once they are all in.
-    const auto watch = [this](QScreen* screen) {
+    const auto soon = [this] {
+        QTimer::singleShot(0, this, [this] { screensChanged(); });
+    };
+    const auto watch = [this, soon](QScreen* screen) {
         for (auto signal : {&QScreen::geometryChanged, &QScreen::availableGeometryChanged})
-            connect(screen, signal, this, [this] { QTimer::singleShot(0, this, [this] { screensChanged(); }); });
+            connect(screen, signal, this, soon);
     };
     for (QScreen* screen : QGuiApplication::screens())
         watch(screen);
-    connect(qApp, &QGuiApplication::screenAdded, this, [this, watch](QScreen* screen) {
+    connect(qApp, &QGuiApplication::screenAdded, this, [watch, soon](QScreen* screen) {
         watch(screen);
-        QTimer::singleShot(0, this, [this] { screensChanged(); });
+        soon();
     });
-    connect(qApp, &QGuiApplication::screenRemoved, this,
-            [this] { QTimer::singleShot(0, this, [this] { screensChanged(); }); });
+    connect(qApp, &QGuiApplication::screenRemoved, this, soon);
 
     buildMenu();
     FormCreate();
@@ -242,18 +244,13 @@ void TfrmZavIro::setPermanentOptions(const PermanentOptions& options)
         m_permanent = options;
 }
 
-Monitor TfrmZavIro::clockMonitor() const
-{
-    return CurrentScreenLayout().monitorOf(OuterGeometry(this));
-}
-
 // Before the first activation has placed the clock (a missed alarm is reported before the clock
 // shows), the monitor of the place it is about to take.
 Monitor TfrmZavIro::boxMonitor() const
 {
-    const ScreenLayout screens = CurrentScreenLayout();
     if (m_activated || !m_settingsFile)
-        return screens.monitorOf(OuterGeometry(this));
+        return MonitorOf(this);
+    const ScreenLayout screens = CurrentScreenLayout();
     const StartupSettings stored = ReadStartupSettings(*m_settingsFile);
     const QSize size(m_skin.CurrentSkin.ClockSize, m_skin.CurrentSkin.ClockSize);
     return screens.monitorOf(QRect(StartPosition(QPoint(stored.left, stored.top), size, screens), size));
@@ -542,7 +539,7 @@ void TfrmZavIro::TimerMode()
     // By the outer edges: the toolbar's title bar goes below the clock, not over it. The clock
     // is taken as it stands now; its ticks follow the toolbar from here on.
     const QRect clock = OuterGeometry(this);
-    const QRect monitor = clockMonitor().geometry;
+    const QRect monitor = MonitorOf(this).geometry;
     PlaceByFrame(timer, [timer, clock, monitor] {
         timer->move(ToolbarPositionBelow(clock, OuterGeometry(timer).size(), monitor));
     });
@@ -724,7 +721,7 @@ void TfrmZavIro::moveLeftThenTop(QPoint target)
 void TfrmZavIro::keyPressEvent(QKeyEvent* event)
 {
     const int size = m_skin.CurrentSkin.ClockSize;
-    const Monitor monitor = clockMonitor();
+    const Monitor monitor = MonitorOf(this);
     if (const std::optional<QPoint> target = MoveForKey(event->key(), event->modifiers(), pos(), size, monitor)) {
         moveLeftThenTop(*target);
         return;

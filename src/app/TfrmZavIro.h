@@ -160,8 +160,8 @@ private:
     void buildMenu();
     void armTimer();
     void setPermanentOptions(const PermanentOptions& options);
-    // The monitor the clock is on: every placement rule counts from it.
-    Monitor clockMonitor() const;
+    // Where a box without a parent goes: the clock's monitor (MonitorOf), or before the first
+    // activation the monitor of the place the clock is about to take.
     Monitor boxMonitor() const;
     void moveLeftThenTop(QPoint target);
     bool closeDespiteFailedSave(const QString& message);

@@ -60,11 +60,8 @@ int main(int argc, char* argv[])
     // Placing itself and staying on top needs X11: under Wayland the clock runs on XWayland,
     // or on Wayland itself where no X server answers. The choice is taken back once made, so
     // programs the clock opens keep the desktop's own.
-    QStringList platformArguments;
-    for (int i = 1; i < argc; ++i)
-        platformArguments.append(QString::fromLocal8Bit(argv[i]));
     const QByteArray platformName
-        = PlatformToAskFor(SessionEnvironment::current(), platformArguments, platform::XServerAnswers);
+        = PlatformToAskFor(SessionEnvironment::current(), arguments, platform::XServerAnswers);
     if (!platformName.isEmpty())
         qputenv("QT_QPA_PLATFORM", platformName);
 

@@ -67,6 +67,26 @@ void BM_SurfacePaint(benchmark::State& state)
 }
 BENCHMARK(BM_SurfacePaint)->Arg(400)->Arg(1000)->Unit(benchmark::kMillisecond);
 
+// One tick as the clock window paints it: only where the marker and the read-out were and are.
+void BM_SurfacePaintTickAreas(benchmark::State& state)
+{
+    PaintedFace face(int(state.range(0)));
+    int second = 0;
+    for (auto _ : state) {
+        QRegion areas = QRegion(face.surface.markerBounds()) + face.surface.readoutBounds();
+        const double a = M_PI / 2 - second * M_PI / 30;
+        face.surface.srsSec().X = std::cos(a) * 55;
+        face.surface.srsSec().Y = std::sin(a) * 55;
+        face.surface.srsDigit().Label = QStringLiteral("3:00:%1 AM").arg(second++ % 60, 2, 10, QLatin1Char('0'));
+        areas += QRegion(face.surface.markerBounds()) + face.surface.readoutBounds();
+        QPainter painter(&face.target);
+        painter.setClipRegion(areas);
+        face.surface.paint(painter, areas);
+        benchmark::DoNotOptimize(face.target.constBits());
+    }
+}
+BENCHMARK(BM_SurfacePaintTickAreas)->Arg(400)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
 // The first tick of a minute: the prepared picture replaces the face, so the overlay is mixed again.
 void BM_SurfacePaintNewPicture(benchmark::State& state)
 {

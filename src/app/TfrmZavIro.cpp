@@ -286,6 +286,11 @@ void TfrmZavIro::Timer1Timer()
     } catch (const IoError& error) {
         ShowErrorBox(this, error.message());
     }
+    // The start-up road (settings, skins, fonts, alarms) is behind the first face.
+    if (!m_heapTrimmed && m_face->faceState() >= 0) {
+        m_heapTrimmed = true;
+        platform::ReturnFreedHeapPages();
+    }
 }
 
 // --- the start-up road

@@ -190,6 +190,7 @@ private:
     QRandomGenerator m_ownRandom;
     QRandomGenerator* m_random = &m_ownRandom;
     QImage m_startupPicture;
+    bool m_heapTrimmed = false;
     // The monitors as they were at the last look: a change tells whether the clock's one went away.
     ScreenLayout m_screens;
     std::function<std::bitset<256>()> m_keysDown;

@@ -65,11 +65,15 @@ int main(int argc, char* argv[])
     if (!platformName.isEmpty())
         qputenv("QT_QPA_PLATFORM", platformName);
 
+    const QList<QByteArray> clientSettings = platform::PrepareWindowSystemClient();
+
     // The guard listens for later starts on a local socket, which needs the application object;
     // a refused copy therefore ends right after creating it, before any window exists.
     QApplication app(argc, argv);
     if (!platformName.isEmpty())
         qunsetenv("QT_QPA_PLATFORM");
+    for (const QByteArray& setting : clientSettings)
+        qunsetenv(setting.constData());
     // Before any window or message is made; --help and wrong options above stay English, as
     // scripts read them.
     InstallTranslations(app);

@@ -123,17 +123,15 @@ void ClockFace::rebuild(int hour, int minute)
     m_surface.setSize(QSize(size, size));
     m_builtForRatio = m_host.screenPixelRatio();
     m_surface.setDevicePixelRatio(m_builtForRatio);
-    m_pictureMinute = {-1, -1};
     m_shownMinute = -1;
-    // Drawn in device pixels: at a ratio of 2 the pictures are those of a face twice the size.
-    for (QImage& picture : m_pictures)
-        picture = QImage(m_surface.deviceSize(), QImage::Format_RGB32);
-
-    const int shown = minute % 2;
-    drawPicture(shown, hour, minute);
-    m_surface.setBackImage(m_pictures[shown]);
-    m_shownMinute = m_pictureMinute[shown];
-    drawPicture(1 - shown, hour, minute + 1);
+    // Drawn in device pixels: at a ratio of 2 the picture is that of a face twice the size.
+    m_surface.setBackImage(QImage());
+    m_picture = QImage(m_surface.deviceSize(), QImage::Format_RGB32);
+    drawPicture(hour, minute);
+    m_surface.setBackImage(m_picture);
+    m_shownMinute = PictureMinute(hour, minute);
+    m_drawnHour = hour;
+    m_drawnMinute = minute;
 
     ApplyMarkerStyle(m_surface.srsSec(), skin);
     m_state.CurrentTexturePath.clear();
@@ -167,6 +165,8 @@ void ClockFace::ordinaryTick(int hour, int minute, int second)
     const bool overtaken = m_ticks != ticksBefore;
 
     const QRect readoutBefore = m_surface.readoutBounds();
+    const QRect boxBefore = m_surface.readoutBox();
+    const QList<QRect> charactersBefore = m_surface.readoutCharacterBounds();
     const QString labelBefore = m_surface.srsDigit().Label;
     const int format = m_host.digitalFormatIndex();
     if (format == 0 || format == 1) {
@@ -177,7 +177,29 @@ void ClockFace::ordinaryTick(int hour, int minute, int second)
     if (!overtaken && showMinute(hour, minute))
         m_host.faceChanged();
     else if (m_surface.srsDigit().Label != labelBefore)
-        reportAreas(readoutBefore, m_surface.readoutBounds());
+        reportReadout(labelBefore, readoutBefore, boxBefore, charactersBefore);
+}
+
+void ClockFace::reportReadout(const QString& labelBefore, const QRect& boundsBefore, const QRect& boxBefore,
+                              const QList<QRect>& charactersBefore)
+{
+    // Most seconds change a digit or two of a label of the same width: the box and the other
+    // characters stay as they are, and only the changed characters' old and new glyphs are
+    // repainted. Anything else repaints the read-out whole.
+    const QString& label = m_surface.srsDigit().Label;
+    const QList<QRect> characters = m_surface.readoutCharacterBounds();
+    if (m_surface.readoutBox() != boxBefore || charactersBefore.isEmpty()
+        || characters.size() != charactersBefore.size() || label.size() != labelBefore.size()) {
+        reportAreas(boundsBefore, m_surface.readoutBounds());
+        return;
+    }
+    QRect changed;
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        if (label.at(i) != labelBefore.at(i) || characters[i] != charactersBefore[i])
+            changed |= characters[i] | charactersBefore[i];
+    }
+    if (!changed.isEmpty())
+        m_host.faceAreasChanged({changed});
 }
 
 void ClockFace::reportAreas(const QRect& before, const QRect& after)
@@ -199,23 +221,27 @@ bool ClockFace::showMinute(int hour, int minute)
     if (minute == faceState() && wanted == m_shownMinute)
         return false;
 
-    const int index = minute % 2;
-    // The prepared picture is right when the minute moved on by one; after a jump of ClockTime
-    // (the timer restarting, the system clock set) it was drawn for another minute.
-    if (m_pictureMinute[index] != wanted)
-        drawPicture(index, hour, minute);
-    m_surface.setBackImage(m_pictures[index]);
+    // The minute after the one on show is drawn as that minute plus one, which at a whole hour is
+    // minute 60 of the hour before; after a jump of ClockTime (the timer restarting, the system
+    // clock set) the picture is drawn for the time itself.
+    const bool next = PictureMinute(m_drawnHour, m_drawnMinute + 1) == wanted;
+    // The surface lets go of the picture first, so that it is drawn over in place.
+    m_surface.setBackImage(QImage());
+    if (next)
+        drawPicture(m_drawnHour, m_drawnMinute + 1);
+    else
+        drawPicture(hour, minute);
+    m_surface.setBackImage(m_picture);
     m_shownMinute = wanted;
-    drawPicture(1 - index, hour, minute + 1);
+    m_drawnHour = hour;
+    m_drawnMinute = minute;
     m_surface.setTag(minute);
     return true;
 }
 
-void ClockFace::drawPicture(int index, int hour, int minute)
+void ClockFace::drawPicture(int hour, int minute)
 {
-    m_pictureMinute[index] = -1;
-    m_painter.draw(m_pictures[index], m_state.CurrentSkin, HourAngle(hour, minute), MinuteAngle(minute));
-    m_pictureMinute[index] = PictureMinute(hour, minute);
+    m_painter.draw(m_picture, m_state.CurrentSkin, HourAngle(hour, minute), MinuteAngle(minute));
 }
 
 void ClockFace::paint(QPainter& painter) const

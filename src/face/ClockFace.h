@@ -45,7 +45,7 @@ public:
 
     const FaceSurface& surface() const { return m_surface; }
     FaceSurface& surface() { return m_surface; } // the texture editor changes the overlay in place
-    const QImage& FacePictures(int index) const { return m_pictures[index & 1]; }
+    const QImage& FacePicture() const { return m_picture; } // the one on show
 
     const QString& FormatAMPM() const { return m_formatAMPM; }
     void setFormatAMPM(const QString& pattern) { m_formatAMPM = pattern; }
@@ -85,7 +85,9 @@ private:
     void ordinaryTick(int hour, int minute, int second);
     bool showMinute(int hour, int minute); // true when another face picture went up
     void reportAreas(const QRect& before, const QRect& after);
-    void drawPicture(int index, int hour, int minute);
+    void reportReadout(const QString& labelBefore, const QRect& boundsBefore, const QRect& boxBefore,
+                       const QList<QRect>& charactersBefore);
+    void drawPicture(int hour, int minute);
 
     SkinState& m_state;
     AppDir m_appDir;
@@ -94,11 +96,14 @@ private:
 
     FaceSurface m_surface;
     FacePainter m_painter;
-    std::array<QImage, 2> m_pictures; // FacePictures: minute m lives in m mod 2
-    // The hour-and-minute each picture was drawn for, and the one on show; -1 for none. A jump
-    // of ClockTime finds the prepared picture drawn for another minute and redraws it.
-    std::array<int, 2> m_pictureMinute{-1, -1};
-    int m_shownMinute = -1;
+    // One face picture, drawn anew in place when the minute moves on (well under a millisecond at
+    // 400 pixels): a second one prepared for the next minute would be as large and sit unused.
+    QImage m_picture;
+    int m_shownMinute = -1; // the hour-and-minute on show (PictureMinute); -1 for none
+    // The time the picture on show was drawn at: the next minute's picture is drawn as minute + 1
+    // of that hour (minute 60 at a whole hour), as it always has been.
+    int m_drawnHour = 0;
+    int m_drawnMinute = 0;
     qreal m_builtForRatio = 1.0;
 
     QString m_formatAMPM = QStringLiteral("h:mm:ss AM/PM");

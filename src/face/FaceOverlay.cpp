@@ -82,7 +82,7 @@ QImage PaintOverlayTile(const FaceOverlay& overlay)
     return tile;
 }
 
-void MixOverlayTile(QImage& picture, const QImage& tile, int transparency)
+void MixOverlayTile(QImage& picture, const QImage& tile, int transparency, QPoint origin)
 {
     const int t = std::clamp(transparency, 0, 100);
     if (t == 100 || tile.isNull() || picture.isNull())
@@ -93,22 +93,27 @@ void MixOverlayTile(QImage& picture, const QImage& tile, int transparency)
     const int keep = 100 - t;
     const int width = picture.width();
     const int tileWidth = tile32.width();
-    std::vector<QRgb> row(std::size_t(width) + std::size_t(tileWidth));
+    const int tileHeight = tile32.height();
+    // Where the picture's first column and row fall within the tile.
+    const int firstColumn = ((origin.x() % tileWidth) + tileWidth) % tileWidth;
+    const int firstRow = ((origin.y() % tileHeight) + tileHeight) % tileHeight;
+    std::vector<QRgb> row(std::size_t(width) + 2 * std::size_t(tileWidth));
     int rowOfTile = -1;
     for (int y = 0; y < picture.height(); ++y) {
         // The tile's row repeated across the picture, laid out once per row of the tile.
-        if (y % tile32.height() != rowOfTile) {
-            rowOfTile = y % tile32.height();
+        if ((firstRow + y) % tileHeight != rowOfTile) {
+            rowOfTile = (firstRow + y) % tileHeight;
             const QRgb* source = reinterpret_cast<const QRgb*>(tile32.constScanLine(rowOfTile));
-            for (int x = 0; x < width; x += tileWidth)
+            for (int x = 0; x < firstColumn + width; x += tileWidth)
                 std::copy(source, source + tileWidth, row.begin() + x);
         }
+        const QRgb* over = row.data() + firstColumn;
         QRgb* under = reinterpret_cast<QRgb*>(picture.scanLine(y));
         if (t == 0) {
-            std::copy(row.begin(), row.begin() + width, under);
+            std::copy(over, over + width, under);
             continue;
         }
-        const uchar* overBytes = reinterpret_cast<const uchar*>(row.data());
+        const uchar* overBytes = reinterpret_cast<const uchar*>(over);
         uchar* underBytes = reinterpret_cast<uchar*>(under);
         // Byte by byte over whole RGB32 rows: the unused alpha byte is mixed too and stays 0xFF.
         for (int i = 0; i < width * 4; ++i)

@@ -5,6 +5,7 @@
 #include "face/ClockSkin.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QSize>
 
 namespace horavine {
@@ -60,8 +61,9 @@ struct FaceOverlay
 // is kept: a layer the size of the face would take as much memory as the face.
 QImage PaintOverlayTile(const FaceOverlay& overlay);
 
-// Mixes the tile, repeated from the top-left corner, into an RGB32 picture, every channel
+// Mixes the tile, repeated from the surface's top-left corner, into an RGB32 picture whose own
+// top-left corner lies at origin on the surface, every channel
 // layer * (100 - T) / 100 + picture * T / 100 rounded to nearest; T is held within 0..100.
-void MixOverlayTile(QImage& picture, const QImage& tile, int transparency);
+void MixOverlayTile(QImage& picture, const QImage& tile, int transparency, QPoint origin = QPoint(0, 0));
 
 } // namespace horavine

@@ -76,34 +76,39 @@ const QImage& FaceSurface::overlayTile() const
     return m_tile;
 }
 
-QImage FaceSurface::composite() const
+bool FaceSurface::mixesOverlay() const
 {
-    const CompositeKey key{deviceSize(), layerKey(), std::clamp(m_colorBand.Transparency, 0, 100),
-                           m_backImage.cacheKey()};
-    if (m_compositeKey == key)
-        return m_composite;
+    return std::clamp(m_colorBand.Transparency, 0, 100) != 100 && !overlayTile().isNull();
+}
 
-    const QSize size = key.size;
+QImage FaceSurface::piece(const QRect& device) const
+{
     QImage picture;
-    if (m_backImage.size() == size) {
-        picture = m_backImage.convertToFormat(QImage::Format_RGB32);
+    if (m_backImage.size() == deviceSize() && m_backImage.format() == QImage::Format_RGB32) {
+        picture = m_backImage.copy(device);
     } else {
         // A picture of another size is centred; what it leaves uncovered is black.
-        picture = QImage(size, QImage::Format_RGB32);
+        picture = QImage(device.size(), QImage::Format_RGB32);
         picture.fill(Qt::black);
         if (!m_backImage.isNull()) {
             QImage back = m_backImage;
             back.setDevicePixelRatio(1.0);
             QPainter painter(&picture);
-            painter.drawImage(FloorHalf(size.width() - back.width()), FloorHalf(size.height() - back.height()), back);
+            const QSize size = deviceSize();
+            painter.drawImage(QPoint(FloorHalf(size.width() - back.width()), FloorHalf(size.height() - back.height()))
+                                  - device.topLeft(),
+                              back);
         }
     }
-    MixOverlayTile(picture, overlayTile(), key.transparency);
-    picture.setDevicePixelRatio(m_ratio);
+    MixOverlayTile(picture, overlayTile(), m_colorBand.Transparency, device.topLeft());
+    return picture;
+}
 
-    m_composite = picture;
-    m_compositeKey = key;
-    return m_composite;
+QImage FaceSurface::composite() const
+{
+    QImage picture = piece(QRect(QPoint(0, 0), deviceSize()));
+    picture.setDevicePixelRatio(m_ratio);
+    return picture;
 }
 
 void FaceSurface::paintElements(QPainter& painter) const
@@ -133,17 +138,24 @@ void FaceSurface::paintElements(QPainter& painter) const
 
 void FaceSurface::paint(QPainter& painter) const
 {
-    painter.drawImage(QPointF(0, 0), composite());
-    paintElements(painter);
+    paint(painter, QRegion(QRect(QPoint(0, 0), m_size)));
 }
 
 void FaceSurface::paint(QPainter& painter, const QRegion& area) const
 {
-    const QImage face = composite();
-    const QRegion onSurface = area & QRect(QPoint(0, 0), m_size);
-    for (const QRect& rect : onSurface) {
+    const QRect deviceBounds(QPoint(0, 0), deviceSize());
+    // Without an overlay to mix in, a picture of the face's size is copied straight from.
+    const bool direct = !mixesOverlay() && m_backImage.size() == deviceBounds.size();
+    for (const QRect& rect : area& QRect(QPoint(0, 0), m_size)) {
         const QRectF source(rect.x() * m_ratio, rect.y() * m_ratio, rect.width() * m_ratio, rect.height() * m_ratio);
-        painter.drawImage(QRectF(rect), face, source);
+        if (direct) {
+            painter.drawImage(QRectF(rect), m_backImage, source);
+            continue;
+        }
+        // The face with the overlay mixed in, for these pixels alone (with a pixel to spare each
+        // way for the painter's sampling at a ratio that is not whole).
+        const QRect device = source.toAlignedRect().adjusted(-1, -1, 1, 1) & deviceBounds;
+        painter.drawImage(QRectF(rect), piece(device), source.translated(-device.topLeft()));
     }
     paintElements(painter);
 }
@@ -173,13 +185,38 @@ QRect FaceSurface::markerBounds() const
     return LogicalCover(figure & QRect(QPoint(0, 0), device), m_ratio);
 }
 
-QRect FaceSurface::readoutBounds() const
+bool FaceSurface::prepareReadout() const
 {
     if (!m_srsDigit.HasPoint || !m_srsDigit.Active)
-        return QRect();
+        return false;
     const int dpi = m_readoutLayout.dpiY() > 0 ? m_readoutLayout.dpiY() : ScreenDpiY();
     m_readoutLayout.prepare(m_srsDigit, dpi);
+    return true;
+}
+
+QRect FaceSurface::readoutBounds() const
+{
+    if (!prepareReadout())
+        return QRect();
     return m_readoutLayout.bounds(m_srsDigit, m_size) & QRect(QPoint(0, 0), m_size);
+}
+
+QRect FaceSurface::readoutBox() const
+{
+    if (!prepareReadout())
+        return QRect();
+    return m_readoutLayout.box(m_srsDigit, m_size);
+}
+
+QList<QRect> FaceSurface::readoutCharacterBounds() const
+{
+    QList<QRect> areas;
+    if (prepareReadout()) {
+        areas = m_readoutLayout.characterBounds(m_srsDigit, m_size);
+        for (QRect& area : areas)
+            area &= QRect(QPoint(0, 0), m_size);
+    }
+    return areas;
 }
 
 } // namespace horavine

@@ -63,8 +63,8 @@ public:
     // alone, and what the marker and the read-out paint outside it is left to the painter's clip.
     void paint(QPainter& painter, const QRegion& area) const;
     // The face picture with the overlay mixed in (RGB32, device pixels, carrying the device pixel
-    // ratio). Kept until the picture, the overlay or the size changes, so a tick only repaints
-    // what moves.
+    // ratio). Not kept: painting mixes the overlay into just the pixels it is asked for, so the
+    // clock holds no second copy of its face.
     QImage composite() const;
     // The marker and the read-out alone, clipped to the surface.
     void paintElements(QPainter& painter) const;
@@ -76,6 +76,10 @@ public:
     // it moves them, and nothing else.
     QRect markerBounds() const;
     QRect readoutBounds() const;
+    // The read-out's box alone, and what each character of its label covers (none when the label
+    // was shaped whole): a new label in the same box needs only its changed characters repainted.
+    QRect readoutBox() const;
+    QList<QRect> readoutCharacterBounds() const;
 
 private:
     struct LayerKey
@@ -86,17 +90,12 @@ private:
         bool pattern = false;
         bool operator==(const LayerKey&) const = default;
     };
-    struct CompositeKey
-    {
-        QSize size;
-        LayerKey layer;
-        int transparency = 0;
-        qint64 picture = 0;
-        bool operator==(const CompositeKey&) const = default;
-    };
-
     LayerKey layerKey() const;
+    bool prepareReadout() const; // false when the read-out paints nothing
     const QImage& overlayTile() const;
+    bool mixesOverlay() const;
+    // The face with the overlay mixed in, for a rectangle of device pixels within the surface.
+    QImage piece(const QRect& device) const;
 
     QSize m_size;
     qreal m_ratio = 1.0;
@@ -111,8 +110,6 @@ private:
     // data, so the caches compare what they were built from instead of being told of changes.
     mutable std::optional<LayerKey> m_layerKey;
     mutable QImage m_tile;
-    mutable std::optional<CompositeKey> m_compositeKey;
-    mutable QImage m_composite;
     // Laid out at the resolution of the last painter (the screen's before the first paint).
     mutable ReadoutLayout m_readoutLayout;
 };

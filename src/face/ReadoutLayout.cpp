@@ -47,6 +47,27 @@ ShapedLine Shape(const QString& text, const QFont& font, QPaintDevice* device)
     return shaped;
 }
 
+// A text in which every ordered pair of the alphabet's characters stands side by side exactly
+// once (a de Bruijn sequence of order 2, closed into a line): n * n + 1 characters.
+QString EveryPairOnce(const QString& alphabet)
+{
+    const int n = int(alphabet.size());
+    QString text;
+    if (n == 0)
+        return text;
+    text.reserve(n * n + 1);
+    // The Lyndon words of length 1 and 2 in order, concatenated.
+    for (int first = 0; first < n; ++first) {
+        text.append(alphabet.at(first));
+        for (int second = first + 1; second < n; ++second) {
+            text.append(alphabet.at(first));
+            text.append(alphabet.at(second));
+        }
+    }
+    text.append(alphabet.at(0));
+    return text;
+}
+
 } // namespace
 
 void ReadoutLayout::prepare(const DigitalReadout& readout, int dpiY)
@@ -72,6 +93,7 @@ void ReadoutLayout::prepare(const DigitalReadout& readout, int dpiY)
         m_ascent = metrics.ascent();
         m_characters.clear();
         m_pairs.clear();
+        m_learnt.clear();
         m_rawFont = QRawFont();
     }
 
@@ -82,6 +104,7 @@ void ReadoutLayout::prepare(const DigitalReadout& readout, int dpiY)
         m_lineAscent = line.ascent;
         advance = line.advance;
         m_ink = QRectF();
+        m_characterInk.clear();
         for (const QGlyphRun& run : m_glyphs)
             m_ink |= run.boundingRect();
     }
@@ -100,12 +123,20 @@ bool ReadoutLayout::layOutFromCharacters(const QString& label, qreal& advance)
 {
     if (label.isEmpty())
         return false;
+    for (const QChar c : label) {
+        if (!m_learnt.contains(c)) {
+            learnPairs(label);
+            break;
+        }
+    }
     QList<quint32> indexes;
     QList<QPointF> positions;
     indexes.reserve(label.size());
     positions.reserve(label.size());
     qreal x = 0;
     QRectF ink;
+    QList<QRectF> characterInk;
+    characterInk.reserve(label.size());
     for (qsizetype i = 0; i < label.size(); ++i) {
         const std::optional<Character> glyph = character(label.at(i));
         if (!glyph || (i > 0 && !plainPair(label.at(i - 1), label.at(i))))
@@ -113,7 +144,8 @@ bool ReadoutLayout::layOutFromCharacters(const QString& label, qreal& advance)
         indexes.append(glyph->index);
         positions.append(QPointF(x, m_characterAscent));
         // The outlines too: working them out from the font each second would load every glyph.
-        ink |= glyph->ink.translated(x, 0);
+        characterInk.append(glyph->ink.translated(x, 0));
+        ink |= characterInk.back();
         x += glyph->advance;
     }
     QGlyphRun run;
@@ -123,6 +155,7 @@ bool ReadoutLayout::layOutFromCharacters(const QString& label, qreal& advance)
     m_glyphs = {run};
     m_lineAscent = m_characterAscent;
     m_ink = ink;
+    m_characterInk = std::move(characterInk);
     advance = x;
     return true;
 }
@@ -149,6 +182,44 @@ std::optional<ReadoutLayout::Character> ReadoutLayout::character(QChar c)
     }
     m_characters.insert(c.unicode(), result);
     return result;
+}
+
+// Shaping a pair costs about as much as shaping a line; a clock meets its labels' pairs over its
+// first minutes, a new pair or two each second. Every pair of the digits and of this label's
+// characters is shaped at once instead, in one line where each pair stands once. A pair that
+// line shows kerned (or next to a kerned one), or a line the font joins, is left to plainPair.
+void ReadoutLayout::learnPairs(const QString& label)
+{
+    QString alphabet;
+    for (const QChar c : QStringLiteral("0123456789") + m_learnt + label) {
+        if (!alphabet.contains(c) && character(c))
+            alphabet.append(c);
+    }
+    // Once per new character: the pairs this line leaves open are decided by plainPair.
+    m_learnt += label;
+    const QString text = EveryPairOnce(alphabet);
+    if (text.size() < 2)
+        return;
+    const ShapedLine line = Shape(text, m_font, &m_device);
+    if (line.runs.size() != 1 || line.runs[0].rawFont() != m_rawFont)
+        return;
+    const QList<quint32> indexes = line.runs[0].glyphIndexes();
+    const QList<QPointF> positions = line.runs[0].positions();
+    if (indexes.size() != text.size() || positions.size() != text.size())
+        return;
+    // Where a glyph stands after the one before it, and where the line ends after the last.
+    const auto advanceAt = [&](qsizetype i) {
+        return (i + 1 < positions.size() ? positions[i + 1].x() : line.advance) - positions[i].x();
+    };
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        const Character a = *character(text.at(i));
+        const Character b = *character(text.at(i + 1));
+        // Kerning may move either glyph of a pair: only a pair whose both glyphs keep their own
+        // advance here is known plain; any other is left to plainPair.
+        if (indexes[i] == a.index && indexes[i + 1] == b.index && advanceAt(i) == a.advance
+            && advanceAt(i + 1) == b.advance)
+            m_pairs.insert((quint32(text.at(i).unicode()) << 16) | text.at(i + 1).unicode(), true);
+    }
 }
 
 bool ReadoutLayout::plainPair(QChar first, QChar second)
@@ -203,6 +274,18 @@ QRect ReadoutLayout::bounds(const DigitalReadout& readout, QSize surface) const
         return box;
     // A pixel more round the ink for the rasteriser's rounding and antialiasing.
     return box | m_ink.translated(glyphOrigin(box)).toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+QList<QRect> ReadoutLayout::characterBounds(const DigitalReadout& readout, QSize surface) const
+{
+    QList<QRect> areas;
+    if (!m_prepared)
+        return areas;
+    const QPointF origin = glyphOrigin(box(readout, surface));
+    areas.reserve(m_characterInk.size());
+    for (const QRectF& ink : m_characterInk)
+        areas.append(ink.isEmpty() ? QRect() : ink.translated(origin).toAlignedRect().adjusted(-1, -1, 1, 1));
+    return areas;
 }
 
 void ReadoutLayout::paint(QPainter& painter, const DigitalReadout& readout, QSize surface) const

@@ -36,6 +36,9 @@ public:
     QRect box(const DigitalReadout& readout, QSize surface) const;
     // What painting covers: the box and any part of a glyph that stands out of it.
     QRect bounds(const DigitalReadout& readout, QSize surface) const;
+    // What each character's glyph covers, one area per character of the label; empty when the
+    // label had to be shaped whole (its glyphs are then not the characters' own).
+    QList<QRect> characterBounds(const DigitalReadout& readout, QSize surface) const;
     // The box, then the label centred in it.
     void paint(QPainter& painter, const DigitalReadout& readout, QSize surface) const;
 
@@ -51,6 +54,7 @@ private:
     bool layOutFromCharacters(const QString& label, qreal& advance);
     std::optional<Character> character(QChar c); // none when it cannot stand alone
     bool plainPair(QChar first, QChar second); // shaped side by side, neither kerned nor joined
+    void learnPairs(const QString& label); // many pairs in one shaping
 
     struct Key
     {
@@ -69,11 +73,13 @@ private:
     // What the font does with each character and each pair of neighbours met so far.
     QHash<char16_t, std::optional<Character>> m_characters;
     QHash<quint32, bool> m_pairs;
+    QString m_learnt; // characters whose pairs learnPairs has shaped
     QRawFont m_rawFont; // the font of every character in m_characters
     qreal m_characterAscent = 0;
     QList<QGlyphRun> m_glyphs;
     qreal m_lineAscent = 0; // where the glyphs' baseline lies below the layout's top
     QRectF m_ink; // the glyphs' outlines, from the layout's top-left corner
+    QList<QRectF> m_characterInk; // each character's outline, when laid out from characters
     int m_labelWidth = 0; // horizontalAdvance of the label
     int m_wWidth = 0; // of "W", the box's margin
     int m_height = 0; // one line

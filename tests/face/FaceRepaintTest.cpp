@@ -135,3 +135,31 @@ TEST(FaceRepaint, AtTwiceTheRatioTheFaceIsTheFaceOfTwiceTheSize)
         }
     }
 }
+
+TEST(FaceRepaint, ANewSecondRepaintsOnlyTheCharactersThatChanged)
+{
+    TickedFace clock(200, 1.0, kSkins[0].change);
+    clock.tickAt(At(9, 58, 1));
+    clock.tickAt(At(9, 58, 2));
+    clock.host.areas.clear();
+    clock.tickAt(At(9, 58, 3)); // "9:58:02 AM" to "9:58:03 AM": one digit, in the same box
+    ASSERT_FALSE(clock.host.areas.empty());
+    const QRect box = clock.face.surface().readoutBox();
+    const std::vector<QRect>& readout = clock.host.areas.back();
+    ASSERT_EQ(readout.size(), 1U);
+    EXPECT_TRUE(clock.face.surface().readoutBounds().contains(readout[0]));
+    EXPECT_LT(readout[0].width() * 4, box.width());
+
+    // A label that grows a digit moves every character and widens the box: all of it again.
+    clock.tickAt(At(9, 59, 59));
+    const QRect before = clock.face.surface().readoutBounds();
+    clock.tickAt(At(10, 0, 0));
+    clock.host.areas.clear();
+    clock.tickAt(At(10, 0, 1));
+    const QRect after = clock.face.surface().readoutBounds();
+    EXPECT_NE(before.width(), after.width());
+    QRegion reported;
+    for (const QRect& area : clock.host.areas.back())
+        reported |= area;
+    EXPECT_TRUE(reported.contains(QRect(clock.face.surface().readoutBox())));
+}

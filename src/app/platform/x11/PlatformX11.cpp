@@ -233,6 +233,24 @@ void ReturnLargeBuffersToTheSystem()
 #endif
 }
 
+QList<QByteArray> PrepareWindowSystemClient()
+{
+    // Shared-memory images make each repaint wait for the X server to finish reading the last
+    // one (a round trip, and a wake-up of Qt's event thread, every second). A tick repaints a
+    // few small areas; sending their pixels over the connection costs less.
+    if (qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        return {};
+    qputenv("QT_XCB_NO_MITSHM", "1");
+    return {QByteArrayLiteral("QT_XCB_NO_MITSHM")};
+}
+
+void ReturnFreedHeapPages()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
 void OnTerminationRequest(std::function<void()> handler)
 {
     if (g_signalPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)

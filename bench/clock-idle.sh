@@ -54,9 +54,9 @@ trap 'kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null; rm -rf "$app"' EX
 sleep 1
 if [ "$CLOCK_IDLE_DESKTOP" = tray ]; then
     # The tray host of the end-to-end tests; the clock's icon docks into it.
-    trayer --edge bottom --align right --widthtype pixel --width 60 --heighttype pixel --height 24 \
-        >/dev/null 2>&1 &
-    pids+=($!)
+    . "$(dirname "$0")/../tests/e2e/desktop-helpers.sh"
+    start_tray_host
+    pids+=("$tray_pid")
     sleep 1
 fi
 
@@ -99,7 +99,7 @@ measure() {
 clock_window() { xdotool search --all --pid "$1" --onlyvisible --name '^ZavIro$' 2>/dev/null | head -1 || true; }
 
 # Starts the clock with ARGS and waits for its face: sets $clock and $first_face_ms.
-start_clock() {
+launch_clock() {
     local begin window
     begin=$(date +%s%N)
     "$app/horavine" "$@" >/dev/null 2>&1 &
@@ -135,7 +135,7 @@ report() { # case name, first face or ""
         >>"$CLOCK_IDLE_RESULTS"
 }
 
-start_clock
+launch_clock
 sleep "$settle"
 if [ "$CLOCK_IDLE_DESKTOP" = plain ]; then
     report "no tray host" "$first_face_ms"
@@ -160,6 +160,6 @@ stop_clock
 
 # The read-out off: the default skin with DigPosition 0, handed to the clock at its start.
 "$build/horavine-cli" skin set "$app/default.clk" DigPosition=0 -o "$app/no-readout.clk" >/dev/null
-start_clock "$app/no-readout.clk"
+launch_clock "$app/no-readout.clk"
 sleep "$settle"
 report "  same, read-out off" ""

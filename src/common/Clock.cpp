@@ -29,10 +29,9 @@ TDateTime SystemClock::at(qint64 utcMSecs) const
     }
     const qint64 local = utcMSecs + m_offsetMSecs;
     const qint64 day = FloorDiv(local, kDayMSecs);
-    const QDate date = QDate(1970, 1, 1).addDays(day);
+    const DateParts date = DateOfDay(int(day) + DayNumber(1970, 1, 1));
     const int ms = int(local - day * kDayMSecs);
-    return EncodeDateTime(date.year(), date.month(), date.day(), ms / 3600000, ms / 60000 % 60, ms / 1000 % 60,
-                          ms % 1000);
+    return EncodeDateTime(date.year, date.month, date.day, ms / 3600000, ms / 60000 % 60, ms / 1000 % 60, ms % 1000);
 }
 
 } // namespace horavine

@@ -164,9 +164,7 @@ void ClockFace::ordinaryTick(int hour, int minute, int second)
     // ours, and swapping in our minute's picture now would turn the face back.
     const bool overtaken = m_ticks != ticksBefore;
 
-    const QRect readoutBefore = m_surface.readoutBounds();
-    const QRect boxBefore = m_surface.readoutBox();
-    const QList<QRect> charactersBefore = m_surface.readoutCharacterBounds();
+    const FaceSurface::ReadoutAreas readoutBefore = m_surface.readoutAreas();
     const QString labelBefore = m_surface.srsDigit().Label;
     const int format = m_host.digitalFormatIndex();
     if (format == 0 || format == 1) {
@@ -177,26 +175,25 @@ void ClockFace::ordinaryTick(int hour, int minute, int second)
     if (!overtaken && showMinute(hour, minute))
         m_host.faceChanged();
     else if (m_surface.srsDigit().Label != labelBefore)
-        reportReadout(labelBefore, readoutBefore, boxBefore, charactersBefore);
+        reportReadout(labelBefore, readoutBefore);
 }
 
-void ClockFace::reportReadout(const QString& labelBefore, const QRect& boundsBefore, const QRect& boxBefore,
-                              const QList<QRect>& charactersBefore)
+void ClockFace::reportReadout(const QString& labelBefore, const FaceSurface::ReadoutAreas& before)
 {
     // Most seconds change a digit or two of a label of the same width: the box and the other
     // characters stay as they are, and only the changed characters' old and new glyphs are
     // repainted. Anything else repaints the read-out whole.
     const QString& label = m_surface.srsDigit().Label;
-    const QList<QRect> characters = m_surface.readoutCharacterBounds();
-    if (m_surface.readoutBox() != boxBefore || charactersBefore.isEmpty()
-        || characters.size() != charactersBefore.size() || label.size() != labelBefore.size()) {
-        reportAreas(boundsBefore, m_surface.readoutBounds());
+    const FaceSurface::ReadoutAreas after = m_surface.readoutAreas();
+    if (after.box != before.box || before.characters.isEmpty() || after.characters.size() != before.characters.size()
+        || label.size() != labelBefore.size()) {
+        reportAreas(before.bounds, after.bounds);
         return;
     }
     QRect changed;
-    for (qsizetype i = 0; i < characters.size(); ++i) {
-        if (label.at(i) != labelBefore.at(i) || characters[i] != charactersBefore[i])
-            changed |= characters[i] | charactersBefore[i];
+    for (qsizetype i = 0; i < after.characters.size(); ++i) {
+        if (label.at(i) != labelBefore.at(i) || after.characters[i] != before.characters[i])
+            changed |= after.characters[i] | before.characters[i];
     }
     if (!changed.isEmpty())
         m_host.faceAreasChanged({changed});

@@ -85,8 +85,7 @@ private:
     void ordinaryTick(int hour, int minute, int second);
     bool showMinute(int hour, int minute); // true when another face picture went up
     void reportAreas(const QRect& before, const QRect& after);
-    void reportReadout(const QString& labelBefore, const QRect& boundsBefore, const QRect& boxBefore,
-                       const QList<QRect>& charactersBefore);
+    void reportReadout(const QString& labelBefore, const FaceSurface::ReadoutAreas& before);
     void drawPicture(int hour, int minute);
 
     SkinState& m_state;

@@ -201,21 +201,17 @@ QRect FaceSurface::readoutBounds() const
     return m_readoutLayout.bounds(m_srsDigit, m_size) & QRect(QPoint(0, 0), m_size);
 }
 
-QRect FaceSurface::readoutBox() const
+FaceSurface::ReadoutAreas FaceSurface::readoutAreas() const
 {
+    ReadoutAreas areas;
     if (!prepareReadout())
-        return QRect();
-    return m_readoutLayout.box(m_srsDigit, m_size);
-}
-
-QList<QRect> FaceSurface::readoutCharacterBounds() const
-{
-    QList<QRect> areas;
-    if (prepareReadout()) {
-        areas = m_readoutLayout.characterBounds(m_srsDigit, m_size);
-        for (QRect& area : areas)
-            area &= QRect(QPoint(0, 0), m_size);
-    }
+        return areas;
+    const QRect surface(QPoint(0, 0), m_size);
+    areas.bounds = m_readoutLayout.bounds(m_srsDigit, m_size) & surface;
+    areas.box = m_readoutLayout.box(m_srsDigit, m_size);
+    areas.characters = m_readoutLayout.characterBounds(m_srsDigit, m_size);
+    for (QRect& area : areas.characters)
+        area &= surface;
     return areas;
 }
 

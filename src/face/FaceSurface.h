@@ -76,10 +76,16 @@ public:
     // it moves them, and nothing else.
     QRect markerBounds() const;
     QRect readoutBounds() const;
-    // The read-out's box alone, and what each character of its label covers (none when the label
-    // was shaped whole): a new label in the same box needs only its changed characters repainted.
-    QRect readoutBox() const;
-    QList<QRect> readoutCharacterBounds() const;
+    // The read-out's bounds, its box alone, and what each character of its label covers (none
+    // when the label was shaped whole): a new label in the same box needs only its changed
+    // characters repainted.
+    struct ReadoutAreas
+    {
+        QRect bounds;
+        QRect box;
+        QList<QRect> characters;
+    };
+    ReadoutAreas readoutAreas() const;
 
 private:
     struct LayerKey

@@ -47,6 +47,12 @@ ShapedLine Shape(const QString& text, const QFont& font, QPaintDevice* device)
     return shaped;
 }
 
+// Two neighbours, as the pairs are known by.
+quint32 PairKey(QChar first, QChar second)
+{
+    return (quint32(first.unicode()) << 16) | second.unicode();
+}
+
 // A text in which every ordered pair of the alphabet's characters stands side by side exactly
 // once (a de Bruijn sequence of order 2, closed into a line): n * n + 1 characters.
 QString EveryPairOnce(const QString& alphabet)
@@ -218,13 +224,13 @@ void ReadoutLayout::learnPairs(const QString& label)
         // advance here is known plain; any other is left to plainPair.
         if (indexes[i] == a.index && indexes[i + 1] == b.index && advanceAt(i) == a.advance
             && advanceAt(i + 1) == b.advance)
-            m_pairs.insert((quint32(text.at(i).unicode()) << 16) | text.at(i + 1).unicode(), true);
+            m_pairs.insert(PairKey(text.at(i), text.at(i + 1)), true);
     }
 }
 
 bool ReadoutLayout::plainPair(QChar first, QChar second)
 {
-    const quint32 key = (quint32(first.unicode()) << 16) | second.unicode();
+    const quint32 key = PairKey(first, second);
     const auto known = m_pairs.constFind(key);
     if (known != m_pairs.cend())
         return *known;

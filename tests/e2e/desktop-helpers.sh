@@ -1,4 +1,4 @@
-# Sourced by clock-desktop.sh: the window managers, the clock's windows as X sees them, keys
+# Sourced by the desktop tests (and the idle benchmark, for its tray host): the window managers, the clock's windows as X sees them, keys
 # sent to the focused clock, and the scenarios that run under each window manager. Expects
 # $work, $app, $window, $clock_pid, $wm_pid, $tray_pid and check() from the script.
 
@@ -8,6 +8,11 @@ wm_name() { # the running window manager's own name, as it announces it
     [ -n "$id" ] && xprop -id "$id" _NET_WM_NAME 2>/dev/null | cut -d'"' -f2
 }
 
+start_tray_host() { # a small notification area at the bottom right; sets tray_pid
+    trayer --edge bottom --align right --widthtype pixel --width 60 --heighttype pixel --height 24 >/dev/null 2>&1 &
+    tray_pid=$!
+}
+
 start_window_manager() { # name; the window manager (and under openbox a tray host) runs once it answers
     case $1 in
     openbox)
@@ -15,9 +20,7 @@ start_window_manager() { # name; the window manager (and under openbox a tray ho
         wm_pid=$!
         # openbox has no notification area of its own: a small tray host gives the icon a place.
         if command -v trayer >/dev/null; then
-            trayer --edge bottom --align right --widthtype pixel --width 60 --heighttype pixel --height 24 \
-                >/dev/null 2>&1 &
-            tray_pid=$!
+            start_tray_host
         fi
         ;;
     fluxbox)
@@ -56,6 +59,19 @@ start_window_manager() { # name; the window manager (and under openbox a tray ho
         sleep 0.1
     done
     return 1
+}
+
+under_each_window_manager() { # runs run_under WM for each of window_managers installed; the verdict
+    local wm
+    for wm in "${window_managers[@]}"; do
+        if ! command -v "$wm" >/dev/null; then
+            echo "# $wm is not installed: skipped (scripts/install-deps installs it)"
+            continue
+        fi
+        run_under "$wm"
+    done
+    echo "$passes passed, $failures failed"
+    [ "$failures" -eq 0 ] && [ "$passes" -gt 0 ]
 }
 
 stop_window_manager() {

@@ -220,13 +220,4 @@ run_under() { # window manager
     stop_window_manager
 }
 
-for wm in "${window_managers[@]}"; do
-    if ! command -v "$wm" >/dev/null; then
-        echo "# $wm is not installed: skipped (scripts/install-deps installs it)"
-        continue
-    fi
-    run_under "$wm"
-done
-
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ] && [ "$passes" -gt 0 ]
+under_each_window_manager

@@ -144,7 +144,7 @@ TEST(FaceRepaint, ANewSecondRepaintsOnlyTheCharactersThatChanged)
     clock.host.areas.clear();
     clock.tickAt(At(9, 58, 3)); // "9:58:02 AM" to "9:58:03 AM": one digit, in the same box
     ASSERT_FALSE(clock.host.areas.empty());
-    const QRect box = clock.face.surface().readoutBox();
+    const QRect box = clock.face.surface().readoutAreas().box;
     const std::vector<QRect>& readout = clock.host.areas.back();
     ASSERT_EQ(readout.size(), 1U);
     EXPECT_TRUE(clock.face.surface().readoutBounds().contains(readout[0]));
@@ -161,5 +161,5 @@ TEST(FaceRepaint, ANewSecondRepaintsOnlyTheCharactersThatChanged)
     QRegion reported;
     for (const QRect& area : clock.host.areas.back())
         reported |= area;
-    EXPECT_TRUE(reported.contains(QRect(clock.face.surface().readoutBox())));
+    EXPECT_TRUE(reported.contains(QRect(clock.face.surface().readoutAreas().box)));
 }
